@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libkorvane_app.a"
+)

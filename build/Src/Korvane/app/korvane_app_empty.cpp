@@ -1,0 +1,1 @@
+namespace { int korvane_app_empty; }

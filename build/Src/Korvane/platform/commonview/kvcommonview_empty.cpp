@@ -1,0 +1,1 @@
+namespace { int kvcommonview_empty; }

@@ -1,0 +1,1 @@
+namespace { int kvbasecore_empty; }

@@ -1,0 +1,1 @@
+namespace { int kvwidgets_empty; }

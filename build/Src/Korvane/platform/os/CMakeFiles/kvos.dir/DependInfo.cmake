@@ -1,0 +1,20 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/Src/Korvane/platform/os/KvFileLock.cpp" "Src/Korvane/platform/os/CMakeFiles/kvos.dir/KvFileLock.cpp.o" "gcc" "Src/Korvane/platform/os/CMakeFiles/kvos.dir/KvFileLock.cpp.o.d"
+  "/work/main/build/Src/Korvane/platform/os/kvos_autogen/mocs_compilation.cpp" "Src/Korvane/platform/os/CMakeFiles/kvos.dir/kvos_autogen/mocs_compilation.cpp.o" "gcc" "Src/Korvane/platform/os/CMakeFiles/kvos.dir/kvos_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

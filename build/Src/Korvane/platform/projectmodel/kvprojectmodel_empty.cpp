@@ -1,0 +1,1 @@
+namespace { int kvprojectmodel_empty; }

@@ -1,0 +1,22 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/tests/platform/kvcore/log/tst_kvlazysingleton.cpp" "tests/platform/kvcore/log/CMakeFiles/tst_kvlazysingleton.dir/tst_kvlazysingleton.cpp.o" "gcc" "tests/platform/kvcore/log/CMakeFiles/tst_kvlazysingleton.dir/tst_kvlazysingleton.cpp.o.d"
+  "/work/main/build/tests/platform/kvcore/log/tst_kvlazysingleton_autogen/mocs_compilation.cpp" "tests/platform/kvcore/log/CMakeFiles/tst_kvlazysingleton.dir/tst_kvlazysingleton_autogen/mocs_compilation.cpp.o" "gcc" "tests/platform/kvcore/log/CMakeFiles/tst_kvlazysingleton.dir/tst_kvlazysingleton_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build/Src/Korvane/platform/kvcore/CMakeFiles/kvcore.dir/DependInfo.cmake"
+  "/work/main/build/Src/Korvane/platform/os/CMakeFiles/kvos.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

@@ -1,0 +1,10 @@
+# CMake generated Testfile for 
+# Source directory: /work/main/tests/platform/kvcore/log
+# Build directory: /work/main/build/tests/platform/kvcore/log
+# 
+# This file includes the relevant testing commands required for 
+# testing this directory and lists subdirectories to be tested as well.
+add_test(tst_kvbaselog "sh" "-c" "rm -rf \"\$0\" && mkdir -p \"\$0/run\" && chmod 700 \"\$0/run\" && exec \"\$@\"" "/work/main/build/test-homes/tst_kvbaselog" "/usr/bin/cmake" "-E" "env" "HOME=/work/main/build/test-homes/tst_kvbaselog" "XDG_CONFIG_HOME=/work/main/build/test-homes/tst_kvbaselog/.config" "XDG_DATA_HOME=/work/main/build/test-homes/tst_kvbaselog/.local/share" "XDG_CACHE_HOME=/work/main/build/test-homes/tst_kvbaselog/.cache" "XDG_RUNTIME_DIR=/work/main/build/test-homes/tst_kvbaselog/run" "QT_QPA_PLATFORM=offscreen" "/work/main/build/tests-bin/tst_kvbaselog")
+set_tests_properties(tst_kvbaselog PROPERTIES  LABELS "unit" TIMEOUT "120" _BACKTRACE_TRIPLES "/work/main/cmake/KorvaneHelpers.cmake;54;add_test;/work/main/tests/platform/kvcore/log/CMakeLists.txt;1;korvane_add_test;/work/main/tests/platform/kvcore/log/CMakeLists.txt;0;")
+add_test(tst_kvlazysingleton "sh" "-c" "rm -rf \"\$0\" && mkdir -p \"\$0/run\" && chmod 700 \"\$0/run\" && exec \"\$@\"" "/work/main/build/test-homes/tst_kvlazysingleton" "/usr/bin/cmake" "-E" "env" "HOME=/work/main/build/test-homes/tst_kvlazysingleton" "XDG_CONFIG_HOME=/work/main/build/test-homes/tst_kvlazysingleton/.config" "XDG_DATA_HOME=/work/main/build/test-homes/tst_kvlazysingleton/.local/share" "XDG_CACHE_HOME=/work/main/build/test-homes/tst_kvlazysingleton/.cache" "XDG_RUNTIME_DIR=/work/main/build/test-homes/tst_kvlazysingleton/run" "QT_QPA_PLATFORM=offscreen" "/work/main/build/tests-bin/tst_kvlazysingleton")
+set_tests_properties(tst_kvlazysingleton PROPERTIES  LABELS "unit" TIMEOUT "120" _BACKTRACE_TRIPLES "/work/main/cmake/KorvaneHelpers.cmake;54;add_test;/work/main/tests/platform/kvcore/log/CMakeLists.txt;2;korvane_add_test;/work/main/tests/platform/kvcore/log/CMakeLists.txt;0;")
