@@ -40,8 +40,10 @@ bool KvFileLock::tryLock(int timeoutMs)
     if (m_fd >= 0)
         return true;
     const int fd = openLockFile(m_path, &m_error);
-    if (fd < 0)
+    if (fd < 0) {
+        m_errorKind = Error::Io;
         return false;
+    }
     QElapsedTimer timer;
     timer.start();
     for (;;) {
@@ -53,14 +55,17 @@ bool KvFileLock::tryLock(int timeoutMs)
             }
             m_fd = fd;
             m_error.clear();
+            m_errorKind = Error::None;
             return true;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) {
             m_error = QStringLiteral("cannot lock %1: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
+            m_errorKind = Error::Io;
             break;
         }
         if (timer.elapsed() >= timeoutMs) {
             m_error = QStringLiteral("%1 is held by another process").arg(m_path);
+            m_errorKind = Error::HeldByOther;
             break;
         }
         QThread::msleep(5);

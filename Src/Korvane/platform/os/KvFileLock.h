@@ -26,11 +26,15 @@ public:
     // takes nothing).
     static bool isHeldByOther(const QString &path);
 
+    enum class Error { None, HeldByOther, Io };
+
     QString path() const { return m_path; }
+    Error error() const { return m_errorKind; }
     QString errorString() const { return m_error; }
 
 private:
     QString m_path;
     QString m_error;
+    Error m_errorKind = Error::None;
     int m_fd = -1;
 };

@@ -1,0 +1,220 @@
+#include "FApplication.h"
+
+#include "IKvBaseLog.h"
+#include "KvFileLock.h"
+#include "KvPaths.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// Qt's own warnings end up in the editor's log instead of a console nobody reads.
+void forwardQtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const QByteArray text = message.toUtf8();
+    const char *file = context.file ? context.file : "qt";
+    const char *function = context.function ? context.function : "qt";
+    switch (type) {
+    case QtDebugMsg:
+        GetGlobalLogInstance()->trace(file, function, context.line, "%s", text.constData());
+        break;
+    case QtInfoMsg:
+    case QtWarningMsg:
+        GetGlobalLogInstance()->info(file, function, context.line, "Qt: %s", text.constData());
+        break;
+    case QtCriticalMsg:
+    case QtFatalMsg:
+        GetGlobalLogInstance()->error(file, function, context.line, "Qt: %s", text.constData());
+        break;
+    }
+    if (type == QtFatalMsg && g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+
+} // namespace
+
+FApplication::FApplication(int &argc, char **argv)
+    : KvApplication(argc, argv)
+{
+    setOrganizationName(QStringLiteral("Tessaracorp"));
+}
+
+FApplication::~FApplication() = default;
+
+int FApplication::run()
+{
+    initAppLog();
+    if (needSingleInstance() && !acquireInstanceLock()) {
+        alreadyRun();
+        unInitAppLog();
+        return 0;
+    }
+    if (!canRun()) {
+        KV_LOG_ERROR("%s cannot run on this machine", KV_CSTR(productName()));
+        releaseInstanceLock();
+        unInitAppLog();
+        return 1;
+    }
+    if (!init())
+        KV_LOG_ERROR("init failed, going on with what is available");
+    if (!prepareRun())
+        KV_LOG_ERROR("prepareRun failed, going on with what is available");
+    const int result = doRun();
+    runFinished();
+    unInit();
+    releaseInstanceLock();
+    unInitAppLog();
+    return result;
+}
+
+QString FApplication::appPath()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString FApplication::appProgramDataDir()
+{
+    return KvPaths::userDataDir();
+}
+
+QString FApplication::appDocumentDir()
+{
+    return KvPaths::documentsDir();
+}
+
+QString FApplication::instanceLockPath(const QString &productName)
+{
+    return QDir(KvPaths::runtimeDir()).filePath(productName + QStringLiteral(".instance.lock"));
+}
+
+QString FApplication::productName() const
+{
+    return QCoreApplication::applicationName();
+}
+
+bool FApplication::canRun()
+{
+    return true;
+}
+
+bool FApplication::init()
+{
+    initProductInfo();
+    initDirInfo();
+    if (needInitSkin()) {
+        QFile skin(QStringLiteral(":/skin/korvane.qss"));
+        if (skin.open(QIODevice::ReadOnly))
+            setStyleSheet(QString::fromUtf8(skin.readAll()));
+    }
+    return true;
+}
+
+void FApplication::unInit()
+{
+}
+
+bool FApplication::prepareRun()
+{
+    return true;
+}
+
+void FApplication::alreadyRun()
+{
+    KV_LOG_INFO("%s already run", KV_CSTR(productName()));
+}
+
+int FApplication::doRun()
+{
+    return exec();
+}
+
+void FApplication::runFinished()
+{
+}
+
+void FApplication::initProductInfo()
+{
+    KV_LOG_INFO("%s %s, Qt %s, pid %lld", KV_CSTR(productFullName()), KV_CSTR(applicationVersion()), qVersion(),
+                applicationPid());
+}
+
+void FApplication::initDirInfo()
+{
+    KV_LOG_INFO("directories: installation %s, program data %s, documents %s", KV_CSTR(appPath()),
+                KV_CSTR(appProgramDataDir()), KV_CSTR(appDocumentDir()));
+}
+
+QString FApplication::productFullName() const
+{
+    return productName();
+}
+
+QString FApplication::logName() const
+{
+    return QStringLiteral("app_log");
+}
+
+bool FApplication::initAppLog()
+{
+    const bool opened = GetGlobalLogInstance()->open(QDir(appPath()).filePath(QStringLiteral("Log")), logName());
+    g_previousHandler = qInstallMessageHandler(forwardQtMessage);
+    if (!opened)
+        KV_LOG_ERROR("cannot open the log file under %s", KV_CSTR(appPath()));
+    return opened;
+}
+
+void FApplication::unInitAppLog()
+{
+    qInstallMessageHandler(g_previousHandler);
+    g_previousHandler = nullptr;
+    GetGlobalLogInstance()->close();
+}
+
+void FApplication::showSplash()
+{
+}
+
+bool FApplication::needInitSkin() const
+{
+    return true;
+}
+
+bool FApplication::initMainAppFlag()
+{
+    return false;
+}
+
+bool FApplication::needSingleInstance() const
+{
+    return true;
+}
+
+bool FApplication::holdsInstanceLock() const
+{
+    return m_instanceLock && m_instanceLock->isLocked();
+}
+
+bool FApplication::acquireInstanceLock()
+{
+    m_instanceLock = std::make_unique<KvFileLock>(instanceLockPath(productName()));
+    if (m_instanceLock->tryLock())
+        return true;
+    if (m_instanceLock->error() == KvFileLock::Error::HeldByOther) {
+        KV_LOG_INFO("another instance holds %s", KV_CSTR(m_instanceLock->path()));
+        m_instanceLock.reset();
+        return false;
+    }
+    // Without a usable lock file nobody can hold the lock; refusing to start
+    // would leave the user with no editor at all.
+    KV_LOG_ERROR("single-instance lock unavailable, running anyway: %s", KV_CSTR(m_instanceLock->errorString()));
+    m_instanceLock.reset();
+    return true;
+}
+
+void FApplication::releaseInstanceLock()
+{
+    m_instanceLock.reset();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "KvApplication.h"
+
+#include <memory>
+
+class KvFileLock;
+
+// The core library's application base. run() decides whether this process
+// becomes the running instance of the product or hands over to the one that
+// already runs, then calls the hooks below in a fixed order:
+//
+//   another instance holds the lock:  alreadyRun()
+//   otherwise:                        init(), prepareRun(), doRun(), runFinished()
+//
+// The instance lock is taken before init() and held until runFinished() has
+// returned. It is an flock on a file in the user's private runtime directory,
+// so a lock left by a killed process, or a lock file with any contents, never
+// blocks a start, and of several processes starting at once exactly one wins.
+class FApplication : public KvApplication
+{
+    Q_OBJECT
+
+public:
+    FApplication(int &argc, char **argv);
+    ~FApplication() override;
+
+    int run();
+
+    // Base directories of the editor: the installation (the executable's
+    // folder), per-user program data and the user's documents.
+    static QString appPath();
+    static QString appProgramDataDir();
+    static QString appDocumentDir();
+
+    // Path of the single-instance lock of `productName`.
+    static QString instanceLockPath(const QString &productName);
+
+    // Virtual hooks, in the order the product overrides them.
+    virtual QString productName() const;
+    virtual bool canRun();
+    virtual bool init();
+    virtual void unInit();
+    virtual bool prepareRun();
+    virtual void alreadyRun();
+    virtual int doRun();
+    virtual void runFinished();
+    virtual void initProductInfo();
+    virtual void initDirInfo();
+    virtual QString productFullName() const;
+    virtual QString logName() const;
+    virtual bool initAppLog();
+    virtual void unInitAppLog();
+    virtual void showSplash();
+    virtual bool needInitSkin() const;
+    virtual bool initMainAppFlag();
+    virtual bool needSingleInstance() const;
+
+protected:
+    bool holdsInstanceLock() const;
+
+private:
+    bool acquireInstanceLock();
+    void releaseInstanceLock();
+
+    std::unique_ptr<KvFileLock> m_instanceLock;
+};

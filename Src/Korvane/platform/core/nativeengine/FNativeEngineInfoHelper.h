@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The link to the native engine process ("Ordwick.exe"). The editor only
+// records where the engine lives; the engine process itself is not started
+// on this platform, so the helper reports no engine (engineExists() false)
+// and relays launcher requests that arrive through it as signals.
+class FNativeEngineInfoHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    static FNativeEngineInfoHelper *instance();
+
+    static void SetProcessPath(const QString &path);
+    static QString processPath();
+    static bool engineExists();
+
+signals:
+    void sigOrvalaDownloadProject(const QString &url, const QString &name);
+    void sigCloudDiskShare(const QString &shareInfo);
+
+private:
+    FNativeEngineInfoHelper() = default;
+};

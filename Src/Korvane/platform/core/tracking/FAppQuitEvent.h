@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The quit tracking event: it reports how long the editor ran, so it needs
+// the moment the application started.
+class FAppQuitEvent
+{
+public:
+    static void startTime();
+    // Milliseconds since startTime(); -1 before it.
+    static qint64 runningTimeMs();
+};
