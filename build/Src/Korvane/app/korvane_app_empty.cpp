@@ -1,1 +1,0 @@
-namespace { int korvane_app_empty; }

@@ -1,1 +1,0 @@
-namespace { int kvbasecore_empty; }

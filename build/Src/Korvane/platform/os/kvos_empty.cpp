@@ -1,1 +1,0 @@
-namespace { int kvos_empty; }

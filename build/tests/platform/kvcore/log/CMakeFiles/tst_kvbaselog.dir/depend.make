@@ -1,2 +1,0 @@
-# Empty dependencies file for tst_kvbaselog.
-# This may be replaced when dependencies are built.
