@@ -48,7 +48,11 @@ function(korvane_add_test name)
   target_compile_definitions(${name} PRIVATE
       KORVANE_BIN_DIR="${KORVANE_BIN_DIR}"
       KORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  set(_home ${CMAKE_BINARY_DIR}/test-homes/${name})
+  # Under /tmp rather than the build tree: socket paths in the runtime
+  # directory must stay short (108 bytes on Linux) wherever the tree is.
+  string(MD5 _tree ${CMAKE_BINARY_DIR})
+  string(SUBSTRING ${_tree} 0 8 _tree)
+  set(_home /tmp/kvtest-${_tree}/${name})
   # A fresh HOME at every run; the runtime directory must exist and be private
   # before Qt looks at it.
   add_test(NAME ${name}

@@ -1,0 +1,207 @@
+#include "KvCommunicatorClient.h"
+
+#include "IKvBaseLog.h"
+#include "KvCommunicatorChannel.h"
+#include "KvCommunicatorMsg.h"
+#include "KvCommunicatorServer.h"
+
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+
+KvCommunicatorClient::KvCommunicatorClient(QObject *parent)
+    : QObject(parent)
+{
+}
+
+KvCommunicatorClient::~KvCommunicatorClient()
+{
+    // Hand the kernel what it takes now; without an event loop to come,
+    // whatever stays in Qt's buffer would be lost.
+    if (isConnected())
+        m_channel->socket()->flush();
+    if (!m_pending.isEmpty())
+        KV_LOG_ERROR("%d messages to %s dropped: never connected", int(m_pending.size()), KV_CSTR(m_path));
+}
+
+bool KvCommunicatorClient::ConnectToServer(const QString &name)
+{
+    const QString path = KvCommunicatorServer::socketPathForName(name);
+    if (path.isEmpty()) {
+        KV_LOG_ERROR("cannot connect to \"%s\": not a usable channel name", KV_CSTR(name));
+        return false;
+    }
+    m_token.clear();
+    return connectToPath(path);
+}
+
+bool KvCommunicatorClient::hasParentInEnvironment()
+{
+    return !qEnvironmentVariableIsEmpty(KvCommunicator::kEnvSocket)
+        && !qEnvironmentVariableIsEmpty(KvCommunicator::kEnvToken);
+}
+
+bool KvCommunicatorClient::connectToParent()
+{
+    if (!hasParentInEnvironment()) {
+        KV_LOG_ERROR("no server to connect back to: %s and %s are not set", KvCommunicator::kEnvSocket,
+                     KvCommunicator::kEnvToken);
+        return false;
+    }
+    m_token = qEnvironmentVariable(KvCommunicator::kEnvToken);
+    return connectToPath(qEnvironmentVariable(KvCommunicator::kEnvSocket));
+}
+
+bool KvCommunicatorClient::connectToPath(const QString &path)
+{
+    if (m_channel) {
+        // Possibly inside one of its own signals: quietly, and later.
+        KvCommunicatorChannel *old = m_channel;
+        m_channel = nullptr;
+        disconnect(old, nullptr, this, nullptr);
+        old->deleteLater();
+    }
+    m_path = path;
+    m_connected = false;
+    auto *socket = new QLocalSocket;
+    auto *channel = new KvCommunicatorChannel(socket, path, this);
+    channel->setStallTimeout(m_stallTimeoutMs);
+    m_channel = channel;
+    connect(socket, &QLocalSocket::connected, this, &KvCommunicatorClient::onConnected);
+    connect(channel, &KvCommunicatorChannel::sigText, this, &KvCommunicatorClient::sigRecveMsg);
+    connect(channel, &KvCommunicatorChannel::sigClosed, this, [this, channel] { onClosed(channel); });
+    // A local socket connects (or fails) at once unless the server's backlog
+    // is full; then the connection completes from the event loop.
+    socket->connectToServer(path);
+    return m_channel == channel;
+}
+
+void KvCommunicatorClient::onConnected()
+{
+    KV_LOG_INFO("connected to %s", KV_CSTR(m_path));
+    m_connected = true;
+    flushPending();
+}
+
+KvCommunicator::SendResult KvCommunicatorClient::flushPending()
+{
+    if (!m_token.isEmpty()) {
+        const KvCommunicator::SendResult hello =
+            m_channel->sendText(KvCommunicatorMsg(QLatin1String(KvCommunicator::kCmdHello), {m_token}).toText());
+        if (hello != KvCommunicator::SendOk)
+            return hello;
+    }
+    const QList<QByteArray> pending = m_pending;
+    m_pending.clear();
+    m_pendingBytes = 0;
+    KvCommunicator::SendResult result = KvCommunicator::SendOk;
+    for (const QByteArray &frame : pending) {
+        if (!m_channel)
+            return KvCommunicator::SendNotConnected;
+        const KvCommunicator::SendResult sent = m_channel->sendFrame(frame);
+        if (sent != KvCommunicator::SendOk)
+            result = sent;
+    }
+    return result;
+}
+
+void KvCommunicatorClient::onClosed(KvCommunicatorChannel *channel)
+{
+    channel->deleteLater();
+    if (channel != m_channel)
+        return;
+    m_channel = nullptr;
+    const bool wasConnected = m_connected;
+    m_connected = false;
+    if (!m_pending.isEmpty()) {
+        KV_LOG_ERROR("%d messages to %s dropped: %s", int(m_pending.size()), KV_CSTR(m_path),
+                     KV_CSTR(channel->socket()->errorString()));
+        m_pending.clear();
+        m_pendingBytes = 0;
+    }
+    KV_LOG_INFO("no connection to %s: %s", KV_CSTR(m_path), KV_CSTR(channel->socket()->errorString()));
+    if (wasConnected)
+        emit sigDisconnected();
+}
+
+bool KvCommunicatorClient::isConnected() const
+{
+    return m_channel && m_channel->isConnected();
+}
+
+void KvCommunicatorClient::setStallTimeout(int ms)
+{
+    m_stallTimeoutMs = ms;
+    if (m_channel)
+        m_channel->setStallTimeout(ms);
+}
+
+int KvCommunicatorClient::SendMsg(const QString &command, const QStringList &contents, bool deliver)
+{
+    if (command.isEmpty()) {
+        KV_LOG_ERROR("message without a command not sent");
+        return KvCommunicator::SendInvalid;
+    }
+    const QByteArray frame = KvFrameDecoder::encode(KvCommunicatorMsg(command, contents).toText());
+    if (frame.isEmpty()) {
+        KV_LOG_ERROR("%s not sent: over the size limit of a message", KV_CSTR(command));
+        return KvCommunicator::SendInvalid;
+    }
+    if (!m_channel) {
+        if (m_path.isEmpty()) {
+            KV_LOG_ERROR("%s dropped: not connected to any server", KV_CSTR(command));
+            return KvCommunicator::SendNotConnected;
+        }
+        // The server may have started since the last attempt.
+        if (!connectToPath(m_path)) {
+            KV_LOG_ERROR("%s to %s dropped: no server there", KV_CSTR(command), KV_CSTR(m_path));
+            return KvCommunicator::SendNotConnected;
+        }
+    }
+
+    const QPointer<KvCommunicatorChannel> channel = m_channel;
+    if (channel->socket()->state() != QLocalSocket::ConnectedState) {
+        if (m_pending.size() >= KvCommunicator::kMaxPendingMessages
+            || m_pendingBytes + frame.size() > KvCommunicator::kMaxPendingBytes) {
+            KV_LOG_ERROR("%s to %s dropped: too many messages wait for the connection", KV_CSTR(command),
+                         KV_CSTR(m_path));
+            return KvCommunicator::SendRefused;
+        }
+        m_pending.append(frame);
+        m_pendingBytes += frame.size();
+        if (!deliver)
+            return KvCommunicator::SendOk;
+        // Connecting flushes the queue, this message included.
+        channel->socket()->waitForConnected(KvCommunicator::kDeliveryTimeoutMs);
+        if (!channel || channel->isClosed()) {
+            KV_LOG_ERROR("%s to %s dropped: the connection failed", KV_CSTR(command), KV_CSTR(m_path));
+            return KvCommunicator::SendNotConnected;
+        }
+        if (!channel->isConnected()) {
+            KV_LOG_ERROR("%s to %s not delivered within %d ms; it waits for the connection", KV_CSTR(command),
+                         KV_CSTR(m_path), KvCommunicator::kDeliveryTimeoutMs);
+            return KvCommunicator::SendTimedOut;
+        }
+    } else {
+        const KvCommunicator::SendResult sent = channel->sendFrame(frame);
+        if (sent != KvCommunicator::SendOk || !deliver)
+            return sent;
+    }
+
+    QLocalSocket *socket = channel->socket();
+    socket->flush();
+    const QDeadlineTimer deadline(KvCommunicator::kDeliveryTimeoutMs);
+    while (channel && !channel->isClosed() && socket->bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!socket->waitForBytesWritten(int(qMax<qint64>(deadline.remainingTime(), 1))))
+            break;
+    }
+    if (!channel || channel->isClosed()) {
+        KV_LOG_ERROR("%s to %s may be lost: the connection closed", KV_CSTR(command), KV_CSTR(m_path));
+        return KvCommunicator::SendNotConnected;
+    }
+    if (socket->bytesToWrite() > 0) {
+        KV_LOG_ERROR("%s to %s not delivered within %d ms", KV_CSTR(command), KV_CSTR(m_path),
+                     KvCommunicator::kDeliveryTimeoutMs);
+        return KvCommunicator::SendTimedOut;
+    }
+    return KvCommunicator::SendOk;
+}

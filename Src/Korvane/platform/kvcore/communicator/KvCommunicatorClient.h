@@ -1,0 +1,67 @@
+#pragma once
+
+#include "KvCommunicatorProtocol.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class KvCommunicatorChannel;
+
+// A connection to one communicator server, named like the server's channel
+// (see KvCommunicatorServer). A server that is not there is no error for the
+// caller: sends then return a negative KvCommunicator::SendResult and log.
+// A lost connection is made again on the next send.
+//
+// A helper started by KvCommunicatorServer::StartProcess uses
+// connectToParent() instead: it connects to the server that started it and
+// introduces itself, after every reconnect too, so that the server's
+// SendMsgToProcess reaches it.
+class KvCommunicatorClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit KvCommunicatorClient(QObject *parent = nullptr);
+    ~KvCommunicatorClient() override;
+
+    bool ConnectToServer(const QString &name);
+    // From the environment a server gives the helpers it starts; false, with
+    // a log line, when this process was not started that way.
+    bool connectToParent();
+    static bool hasParentInEnvironment();
+
+    // deliver = true: returns only once the message is written to the server
+    // or a bounded wait (about a second) has run out; for a process that is
+    // about to exit, never for a GUI thread with work to do. deliver = false:
+    // queues and returns at once.
+    // Returns KvCommunicator::SendOk or a negative SendResult.
+    int SendMsg(const QString &command, const QStringList &contents, bool deliver);
+
+    bool isConnected() const;
+    QString serverPath() const { return m_path; }
+    void setStallTimeout(int ms);
+
+signals:
+    // Every text the server sends to this client.
+    void sigRecveMsg(const QString &text);
+    // The connection ended (the server went away or broke the protocol).
+    void sigDisconnected();
+
+private:
+    bool connectToPath(const QString &path);
+    void onConnected();
+    void onClosed(KvCommunicatorChannel *channel);
+    KvCommunicator::SendResult flushPending();
+
+    QString m_path;
+    QString m_token;
+    QPointer<KvCommunicatorChannel> m_channel;
+    bool m_connected = false;
+    // Frames written once the connection is up.
+    QList<QByteArray> m_pending;
+    qint64 m_pendingBytes = 0;
+    int m_stallTimeoutMs = KvCommunicator::kDefaultStallTimeoutMs;
+};

@@ -1,0 +1,153 @@
+#include "KvNetwork.h"
+
+#include "../common/KvTestLog.h"
+
+#include <QNetworkAccessManager>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+namespace {
+
+// Answers every request the way `mode` says.
+class TinyHttpServer : public QTcpServer
+{
+public:
+    QString mode;
+    QByteArray body = QByteArray(300000, 'k');
+
+    TinyHttpServer()
+    {
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    if (!socket->readAll().contains("\r\n\r\n") || mode == "silent")
+                        return;
+                    QByteArray status = mode == "missing" ? "404 Not Found" : "200 OK";
+                    const QByteArray payload = mode == "missing" ? QByteArray("nope") : body;
+                    socket->write("HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(payload.size())
+                                  + "\r\nConnection: close\r\n\r\n" + payload);
+                    socket->disconnectFromHost();
+                });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+};
+
+} // namespace
+
+class TestKvNetwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void managerBelongsToItsThread()
+    {
+        QNetworkAccessManager *gui = KvNetwork::GetNetManager();
+        QCOMPARE(KvNetwork::GetNetManager(), gui);
+        QCOMPARE(gui->thread(), QThread::currentThread());
+
+        QPointer<QNetworkAccessManager> workerManager;
+        bool sameTwice = false;
+        bool ownThread = false;
+        QScopedPointer<QThread> worker(QThread::create([&] {
+            workerManager = KvNetwork::GetNetManager();
+            sameTwice = KvNetwork::GetNetManager() == workerManager;
+            ownThread = workerManager->thread() == QThread::currentThread();
+        }));
+        worker->start();
+        QVERIFY(worker->wait(10000));
+        QVERIFY(sameTwice);
+        QVERIFY(ownThread);
+        // Gone with its thread.
+        QVERIFY(workerManager.isNull());
+
+        QPointer<QNetworkAccessManager> released = gui;
+        KvNetwork::ReleaseManeger();
+        QVERIFY(released.isNull());
+        QVERIFY(KvNetwork::GetNetManager());
+    }
+
+    void download_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<bool>("timedOut");
+        QTest::newRow("complete") << "ok" << true << false;
+        QTest::newRow("not found") << "missing" << false << false;
+        QTest::newRow("no answer") << "silent" << false << true;
+        QTest::newRow("cancelled") << "cancel" << false << false;
+        QTest::newRow("nobody listening") << "closed" << false << false;
+    }
+    void download()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, finished);
+        QFETCH(bool, timedOut);
+        QTemporaryDir dir;
+        TinyHttpServer server;
+        server.mode = mode;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        const QUrl url(QString("http://127.0.0.1:%1/StartTips.zip").arg(server.serverPort()));
+        if (mode == "closed")
+            server.close();
+
+        KvTestLog log;
+        KvNetwork client;
+        QSignalSpy done(&client, &KvNetwork::sigDownloadFinished);
+        QSignalSpy timeout(&client, &KvNetwork::sigTimeout);
+        const QString target = dir.filePath("sub/StartTips.zip");
+        QVERIFY(client.downloadFile(url, target, mode == "silent" ? 300 : 30000));
+        if (mode == "cancel")
+            client.cancelAll();
+        QVERIFY(done.count() == 1 || done.wait(20000));
+        QTest::qWait(20);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(done.first().at(0).toBool(), finished);
+        QCOMPARE(done.first().at(1).toString(), target);
+        QCOMPARE(timeout.count(), timedOut ? 1 : 0);
+        QCOMPARE(client.pendingCount(), 0);
+        if (finished) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), server.body);
+            QVERIFY(log.errors().isEmpty());
+        } else {
+            QVERIFY(!log.errors().isEmpty());
+        }
+    }
+
+    void downloadThatCannotStart()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        KvNetwork client;
+        QSignalSpy done(&client, &KvNetwork::sigDownloadFinished);
+        QVERIFY(!client.downloadFile(QUrl("relative/path"), dir.filePath("a"), 0));
+        QVERIFY(!client.downloadFile(QUrl("http://127.0.0.1:9/x"), dir.filePath("file/below/a file"), 0));
+        QCOMPARE(done.count(), 0);
+    }
+
+    // A client destroyed mid-download reports nothing and leaks nothing.
+    void destroyedWhileDownloading()
+    {
+        QTemporaryDir dir;
+        TinyHttpServer server;
+        server.mode = "silent";
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        auto *client = new KvNetwork;
+        QVERIFY(client->downloadFile(QUrl(QString("http://127.0.0.1:%1/x").arg(server.serverPort())), dir.filePath("x"), 100));
+        delete client;
+        QTest::qWait(200);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKvNetwork)
+#include "tst_kvnetwork.moc"

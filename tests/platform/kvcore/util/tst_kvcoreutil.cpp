@@ -1,0 +1,57 @@
+#include "IKvAppInfo.h"
+#include "KvAppInfoId.h"
+#include "KvElapsedTimer.h"
+
+#include "../common/KvTestLog.h"
+
+#include <QThread>
+#include <QtConcurrent>
+#include <QtTest>
+
+class TestKvCoreUtil : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The line names the code that timed, not the timer.
+    void elapsedTimerLogsForItsOwner()
+    {
+        KvTestLog log;
+        {
+            KvElapsedTimer timer("KorvaneApp::initKvEnv");
+            QThread::msleep(30);
+            QVERIFY(timer.elapsed() >= 30);
+        }
+        QCOMPARE(log.lines().size(), 1);
+        const QString line = log.lines().first();
+        QVERIFY2(line.contains("tests/platform/kvcore/util/tst_kvcoreutil.cpp:"), qPrintable(line));
+        QVERIFY2(!line.contains("KvElapsedTimer.cpp"), qPrintable(line));
+        QVERIFY2(line.contains("elapsedTimerLogsForItsOwner"), qPrintable(line));
+        const QRegularExpression pattern("KorvaneApp::initKvEnv elapsed (\\d+) ms$");
+        const QRegularExpressionMatch match = pattern.match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        QVERIFY(match.captured(1).toInt() >= 30);
+    }
+
+    void appInfoIsOneTableForAllThreads()
+    {
+        IKvAppInfo *info = IKvAppInfo::getInstance();
+        QVector<int> ids(200);
+        std::iota(ids.begin(), ids.end(), 1000);
+        QtConcurrent::blockingMap(ids, [info](int id) {
+            info->setValue(id, QString("/path/%1").arg(id));
+            info->getString(KvAppInfoId::ConfigDir);
+        });
+        for (int id : ids)
+            QCOMPARE(IKvAppInfo::getInstance()->getString(id), QString("/path/%1").arg(id));
+
+        info->setValue(KvAppInfoId::CustomMainProductId, 17);
+        QCOMPARE(info->getString(KvAppInfoId::CustomMainProductId), QString("17"));
+        info->setValue(KvAppInfoId::CustomMainProductId, QVariant());
+        QVERIFY(!info->contains(KvAppInfoId::CustomMainProductId));
+        QCOMPARE(info->getString(KvAppInfoId::CustomMainProductId), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKvCoreUtil)
+#include "tst_kvcoreutil.moc"
