@@ -1,1 +1,8 @@
-int main() { return 0; }
+#include "KorvaneApp.h"
+
+int main(int argc, char *argv[])
+{
+    KvApplication::initHighDPI(1);
+    KorvaneApp app(argc, argv);
+    return app.run();
+}

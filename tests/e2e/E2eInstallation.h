@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+// A private installation of the editor for one test: a copy of the build's
+// bin/ (editor, helpers, resources) and a HOME of its own, so tests running
+// side by side share no lock, socket, log or configuration.
+class E2eInstallation
+{
+public:
+    E2eInstallation()
+    {
+        m_dir.setAutoRemove(qEnvironmentVariableIsEmpty("KORVANE_KEEP_TEST_DIRS"));
+        copyTree(QStringLiteral(KORVANE_BIN_DIR), binDir());
+        for (const char *sub : {"home", "home/.config", "home/.local/share", "home/.cache", "run"})
+            QDir().mkpath(m_dir.filePath(QString::fromLatin1(sub)));
+        ::chmod(QFile::encodeName(runtimeDir()).constData(), 0700);
+    }
+
+    ~E2eInstallation()
+    {
+        for (auto &process : m_processes) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(3000);
+            }
+        }
+    }
+
+    bool isValid() const { return m_dir.isValid() && QFile::exists(editorPath()); }
+    QString root() const { return m_dir.path(); }
+    QString binDir() const { return m_dir.filePath(QStringLiteral("bin")); }
+    QString editorPath() const { return binDir() + QStringLiteral("/korvane"); }
+    QString homeDir() const { return m_dir.filePath(QStringLiteral("home")); }
+    QString runtimeDir() const { return m_dir.filePath(QStringLiteral("run")); }
+    QString logPath() const { return binDir() + QStringLiteral("/Log/app_log.log"); }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), homeDir());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), homeDir() + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), homeDir() + QStringLiteral("/.local/share"));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), homeDir() + QStringLiteral("/.cache"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.remove(QStringLiteral("DISPLAY"));
+        return env;
+    }
+
+    // Starts the editor of this installation; the process lives until the
+    // test ends or kills it.
+    QProcess *start(const QStringList &arguments = {})
+    {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment());
+        process->setProgram(editorPath());
+        process->setArguments(arguments);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->start();
+        QProcess *raw = process.get();
+        m_processes.push_back(std::move(process));
+        return raw;
+    }
+
+    QString log() const
+    {
+        QFile file(logPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll());
+    }
+
+    int countInLog(const QString &needle) const { return log().count(needle); }
+
+    // Waits until the log holds `needle` at least `count` times.
+    bool waitForLog(const QString &needle, int count = 1, int timeoutMs = 15000) const
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            if (countInLog(needle) >= count)
+                return true;
+            QTest::qWait(20);
+        }
+        return false;
+    }
+
+private:
+    static void copyTree(const QString &from, const QString &to)
+    {
+        QDir().mkpath(to);
+        const QDir source(from);
+        for (const QFileInfo &info : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            // Logs and caches of earlier runs are the build tree's, not the installation's.
+            if (info.fileName() == QLatin1String("Log"))
+                continue;
+            const QString target = to + QLatin1Char('/') + info.fileName();
+            if (info.isDir())
+                copyTree(info.filePath(), target);
+            else if (!(info.isExecutable() && ::link(QFile::encodeName(info.filePath()).constData(),
+                                                     QFile::encodeName(target).constData()) == 0))
+                QFile::copy(info.filePath(), target); // executables are hard-linked: same bytes, no copy
+        }
+    }
+
+    QTemporaryDir m_dir;
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+};

@@ -1,0 +1,101 @@
+#include "E2eInstallation.h"
+
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+const QString kReady = QStringLiteral("Show dialog, cost");
+}
+
+// The editor as a user starts it: a first start runs, later starts hand their
+// command line to it and end.
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void forwardsOpenToRunningInstance_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("received");
+        QTest::newRow("open key") << QStringList{"-open:/tmp/My Project.kvproj"}
+                                  << "CMD_OPEN_PROJECT: -open:/tmp/My Project.kvproj";
+        QTest::newRow("bare path") << QStringList{"/tmp/a b/c.kvproj"} << "CMD_OPEN_PROJECT: /tmp/a b/c.kvproj";
+        QTest::newRow("nothing") << QStringList{} << "CMD_REOPEN_APP";
+    }
+    void forwardsOpenToRunningInstance()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, received);
+        E2eInstallation install;
+        QVERIFY(install.isValid());
+        QProcess *first = install.start();
+        QVERIFY2(install.waitForLog(kReady), qPrintable(install.log()));
+
+        QProcess *second = install.start(arguments);
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+        QVERIFY2(install.waitForLog(received), qPrintable(install.log()));
+        QCOMPARE(install.countInLog("Korvane already run"), 1);
+        QCOMPARE(first->state(), QProcess::Running);
+    }
+
+    // A killed instance leaves its lock file and socket behind; the next
+    // start must become the running instance, and later starts reach it.
+    void recoversAfterKill()
+    {
+        E2eInstallation install;
+        QProcess *first = install.start();
+        QVERIFY(install.waitForLog(kReady));
+        ::kill(pid_t(first->processId()), SIGKILL);
+        QVERIFY(first->waitForFinished(5000));
+
+        QProcess *second = install.start();
+        QVERIFY2(install.waitForLog(kReady, 2), qPrintable(install.log()));
+        QCOMPARE(second->state(), QProcess::Running);
+
+        QProcess *third = install.start({"-open:/x.kvproj"});
+        QVERIFY(third->waitForFinished(10000));
+        QCOMPARE(third->exitCode(), 0);
+        QVERIFY(install.waitForLog("CMD_OPEN_PROJECT: -open:/x.kvproj"));
+        QCOMPARE(second->state(), QProcess::Running);
+    }
+
+    // Ten starts at the same moment: one runs, nine forward and exit 0, and
+    // none of their requests is lost.
+    void tenStartsAtOnce()
+    {
+        E2eInstallation install;
+        QList<QProcess *> processes;
+        for (int i = 0; i < 10; ++i)
+            processes << install.start();
+        for (QProcess *p : processes)
+            QVERIFY(p->waitForStarted(5000));
+
+        QElapsedTimer timer;
+        timer.start();
+        int running = 10;
+        while (timer.elapsed() < 20000) {
+            running = 0;
+            for (QProcess *p : processes)
+                running += p->state() != QProcess::NotRunning;
+            if (running == 1)
+                break;
+            QTest::qWait(50);
+        }
+        QCOMPARE(running, 1);
+        for (QProcess *p : processes) {
+            if (p->state() == QProcess::NotRunning) {
+                QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+                QCOMPARE(p->exitCode(), 0);
+            }
+        }
+        QVERIFY2(install.waitForLog("received: CMD_REOPEN_APP", 9), qPrintable(install.log()));
+        QCOMPARE(install.countInLog("Korvane already run"), 9);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
