@@ -1,0 +1,56 @@
+#pragma once
+
+#include "IKvProject.h"
+#include "KvProjectFile.h"
+
+#include <QStringList>
+
+#include <functional>
+
+class IKvProjectManagerEventObserver;
+
+// The process-wide keeper of the current project: at most one project is open.
+// getInstance() creates the manager on first use (any thread); every other
+// operation belongs to the GUI thread.
+class IKvProjectManager
+{
+public:
+    using ReadyCallback = std::function<void(bool ok)>;
+
+    static IKvProjectManager *getInstance();
+    // Drops the current project without saving it, then the manager.
+    static void releaseInstance();
+    static bool hasInstance();
+
+    virtual ~IKvProjectManager() = default;
+
+    // Prepares what the manager needs (the user's data folder, the recent
+    // list) and calls `onReady` on the GUI thread at a later event-loop turn,
+    // never from inside this call. A second call only answers again.
+    virtual void initialize(ReadyCallback onReady) = 0;
+    virtual bool isInitialized() const = 0;
+
+    virtual IKvProject *currentProject() const = 0;
+    // Makes a project of `data` current, destroying the previous one without
+    // asking. With a file path the project counts as opened from that file:
+    // its name becomes the file's base name and it enters the recent list.
+    virtual IKvProject *createProject(const KvProjectData &data, const QString &filePath = QString(),
+                                      bool modified = false) = 0;
+    // Reads the file and makes it current; on any failure the current
+    // project stays as it was.
+    virtual KvProjectFile::ReadResult openProject(const QString &path) = 0;
+    // Writes the current project to `path` (its own file when empty), with
+    // its thumbnail beside it; on success the project lives in that file,
+    // is no longer modified and is first in the recent list.
+    virtual bool saveProject(const QString &path = QString()) = 0;
+    virtual void closeProject() = 0;
+
+    // Plug-in effects that are installed; opening a project reports those
+    // it needs and that are not in this list.
+    virtual void setInstalledEffects(const QStringList &effects) = 0;
+    virtual QStringList installedEffects() const = 0;
+    virtual QStringList missingEffects(const KvProjectData &data) const = 0;
+
+    virtual void addObserver(IKvProjectManagerEventObserver *observer) = 0;
+    virtual void removeObserver(IKvProjectManagerEventObserver *observer) = 0;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "IKvProject.h"
+
+#include <functional>
+
+// The project model behind IKvProject. The manager owns it and listens to
+// its modified state.
+class KvProject final : public IKvProject
+{
+public:
+    explicit KvProject(const KvProjectData &data, const QString &filePath = QString());
+
+    QString name() const override { return m_data.name; }
+    QString filePath() const override { return m_filePath; }
+    KvProjectType type() const override { return m_data.type; }
+    KvProjectSettings settings() const override { return m_data.settings; }
+    bool setSettings(const KvProjectSettings &settings) override;
+    QStringList mediaPaths() const override { return m_data.mediaPaths; }
+    int addMedia(const QString &path) override;
+    bool removeMedia(int index) override;
+    QVector<KvTimelineClip> clips() const override { return m_data.clips; }
+    bool addClip(const KvTimelineClip &clip) override;
+    bool removeClip(int index) override;
+    QStringList requiredEffects() const override { return m_data.requiredEffects; }
+    void setRequiredEffects(const QStringList &effects) override;
+    qint64 durationMs() const override { return m_data.durationMs(); }
+    KvProjectData data() const override { return m_data; }
+    bool isModified() const override { return m_modified; }
+
+    void setName(const QString &name);
+    void setFilePath(const QString &path) { m_filePath = path; }
+    void setModified(bool modified);
+    // Called whenever the modified state flips.
+    void setModifiedListener(std::function<void(bool)> listener) { m_listener = std::move(listener); }
+
+private:
+    void changed() { setModified(true); }
+
+    KvProjectData m_data;
+    QString m_filePath;
+    bool m_modified = false;
+    std::function<void(bool)> m_listener;
+};
