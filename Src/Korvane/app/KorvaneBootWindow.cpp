@@ -1,7 +1,6 @@
 #include "KorvaneBootWindow.h"
 
 #include "FProjectDocProxy.h"
-#include "FCommandLineMap.h"
 #include "IKvBaseLog.h"
 #include "KvCommunicatorMsg.h"
 #include "KvCommunicatorServer.h"
@@ -71,9 +70,7 @@ void KorvaneBootWindow::bringToFront()
 void KorvaneBootWindow::openProject(const QString &argument)
 {
     // The forwarded argument is the whole command-line word, key included.
-    QString path = argument;
-    if (path.startsWith(FCommandLineMap::kOpenKey))
-        path = path.mid(FCommandLineMap::kOpenKey.size());
+    const QString path = FProjectDocProxy::projectPathFromArgument(argument);
     if (!QFileInfo::exists(path)) {
         KV_LOG_ERROR("forwarded project does not exist: %s", KV_CSTR(path));
         return;

@@ -98,7 +98,7 @@ private slots:
         QTest::addColumn<bool>("hasTemplate");
         QTest::addColumn<bool>("afterLaunch");
         QTest::newRow("nothing") << QStringList{} << true << "" << "" << false << true;
-        QTest::newRow("open entry") << QStringList{"-open:/p/a.kvproj"} << false << "-open:/p/a.kvproj" << ""
+        QTest::newRow("open entry") << QStringList{"-open:/p/a.kvproj"} << false << "/p/a.kvproj" << ""
                                     << false << false;
         QTest::newRow("share keeps the check") << QStringList{"-share:s"} << true << "" << "-share:s" << false
                                                << true;

@@ -42,8 +42,9 @@ private:
     bool m_acquired;
 };
 
-// "-open:<path>", a quoted path or a "file:" URL to a local path.
-QString normalizeProjectPath(const QString &given)
+} // namespace
+
+QString FProjectDocProxy::projectPathFromArgument(const QString &given)
 {
     QString path = given.trimmed();
     const QString openKey = QStringLiteral("-open:");
@@ -55,6 +56,8 @@ QString normalizeProjectPath(const QString &given)
         path = QUrl(path).toLocalFile();
     return path;
 }
+
+namespace {
 
 QString projectFilter()
 {
@@ -211,7 +214,7 @@ public:
 
     bool openTemplate(const QString &templatePath, const QString &name)
     {
-        const QString path = resolveProjectFile(normalizeProjectPath(templatePath));
+        const QString path = resolveProjectFile(FProjectDocProxy::projectPathFromArgument(templatePath));
         KvProjectData data;
         if (path.isEmpty() || !readForOpen(path, &data)) {
             KV_LOG_ERROR("open project template \"%s\" failed", KV_CSTR(templatePath));
@@ -331,7 +334,7 @@ QString FProjectDocProxy::projectSuffix() const
 
 void FProjectDocProxy::SetDelayLoadProjectPath(const QString &path)
 {
-    const QString normalized = normalizeProjectPath(path);
+    const QString normalized = projectPathFromArgument(path);
     QMutexLocker lock(&d->delayMutex);
     d->delayProjectPath = normalized;
     KV_LOG_INFO("project to open at start: \"%s\"", KV_CSTR(normalized));
@@ -451,7 +454,7 @@ bool FProjectDocProxy::openProject(const QString &path, bool discardUnsaved)
         KV_LOG_ERROR("open project ignored: another project operation is running");
         return false;
     }
-    QString target = normalizeProjectPath(path);
+    QString target = projectPathFromArgument(path);
     if (target.isEmpty()) {
         target = d->askPath(PathRequest::OpenProject,
                             d->lastOpenDir.isEmpty() ? KvPaths::documentsDir() : d->lastOpenDir, projectFilter());

@@ -69,6 +69,9 @@ public:
 
     // Accepts a plain path, a "file:" URL or the whole "-open:<path>" argument.
     void SetDelayLoadProjectPath(const QString &path);
+    // The local path such an argument names ("-open:<path>", a quoted path,
+    // a "file:" URL).
+    static QString projectPathFromArgument(const QString &argument);
     // Kept as given (the "-share:" argument); the cloud storage view reads it.
     void SetDelayLoadShareInfoPath(const QString &path);
     // "url" names the template project (local path or "file:" URL), "name"
