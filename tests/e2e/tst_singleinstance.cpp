@@ -63,6 +63,35 @@ private slots:
         QCOMPARE(second->state(), QProcess::Running);
     }
 
+    // Whatever a crashed run leaves in the runtime folder: the lock file with
+    // any contents, a plain file where the socket was.
+    void startsOverLeftovers_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("zero-length lock") << "Korvane.instance.lock" << QByteArray();
+        QTest::newRow("garbage lock") << "Korvane.instance.lock" << QByteArray("\x01\x02garbage\n\n\n");
+        QTest::newRow("file at the socket path") << "NEW_SERVER_KORVANE_COMMUNICATOR_NAME" << QByteArray("x");
+    }
+    void startsOverLeftovers()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        E2eInstallation install;
+        QFile leftover(install.runtimeDir() + '/' + file);
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.write(contents);
+        leftover.close();
+
+        QProcess *first = install.start();
+        QVERIFY2(install.waitForLog(kReady), qPrintable(install.log()));
+        QProcess *second = install.start({"-open:/y.kvproj"});
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitCode(), 0);
+        QVERIFY(install.waitForLog("CMD_OPEN_PROJECT: -open:/y.kvproj"));
+        QCOMPARE(first->state(), QProcess::Running);
+    }
+
     // Ten starts at the same moment: one runs, nine forward and exit 0, and
     // none of their requests is lost.
     void tenStartsAtOnce()
