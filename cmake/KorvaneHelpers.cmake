@@ -44,6 +44,7 @@ function(korvane_add_test name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVANE_TEST_BIN_DIR})
   target_compile_definitions(${name} PRIVATE
       KORVANE_BIN_DIR="${KORVANE_BIN_DIR}"

@@ -6,7 +6,7 @@
 #include "KvPaths.h"
 #include "KvProjectArchiver.h"
 #include "KvProjectSuffixHelper.h"
-#include "LogCapture.h"
+#include "KvTestLog.h"
 
 #include <QtWidgets>
 #include <QtTest>
@@ -149,7 +149,7 @@ private slots:
         current()->addMedia(m_dir->filePath("x.mp4"));
 
         QCOMPARE(proxy()->saveAsProject(), Proxy::SaveType_Cancelled);
-        LogCapture log;
+        KvTestLog log;
         m_nextPath = m_dir->filePath("no/such/folder/q.kvproj");
         QCOMPARE(proxy()->saveAsProject(), Proxy::SaveType_Failed);
         QVERIFY(log.hasError("q.kvproj"));
@@ -195,7 +195,7 @@ private slots:
 
         QSignalSpy unsupportedSpy(proxy(), &Proxy::sigShowUnsupportDlg);
         QSignalSpy changedSpy(proxy(), &Proxy::sigCurrentProjectChanged);
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(!proxy()->openProject(bad));
         QVERIFY2(log.hasError("Open Project failed"), qPrintable(log.errors().join('\n')));
         QCOMPARE(unsupportedSpy.count(), unsupported ? 1 : 0);
@@ -325,7 +325,7 @@ private slots:
 
     void newProjectKinds()
     {
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(!proxy()->newProject(0));
         QVERIFY(!proxy()->newProject(8));
         QCOMPARE(log.errors().size(), 2);

@@ -1,6 +1,6 @@
 #include "KvProjectArchiver.h"
 #include "KvProjectFile.h"
-#include "LogCapture.h"
+#include "KvTestLog.h"
 
 #include <quazip.h>
 #include <quazipfile.h>
@@ -86,7 +86,7 @@ private slots:
         writeFile(zip, "earlier");
         KvProjectData broken;
         broken.clips = {{3, 0, 0, 0, 10}};
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(!KvProjectArchiver::archive(broken, zip));
         QVERIFY(!KvProjectArchiver::archive(KvProjectData(), dir.path()));
         QCOMPARE(log.errors().size(), 2);
@@ -124,7 +124,7 @@ private slots:
             }
             zip.close();
         }
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(KvProjectArchiver::extract(zipPath, dir.filePath("out")).isEmpty());
         QVERIFY2(log.hasError(error), qPrintable(log.errors().join('\n')));
         // Nothing was written, inside or beside the target.
@@ -136,7 +136,7 @@ private slots:
     {
         QTemporaryDir dir;
         writeFile(dir.filePath("x.kvarc"), "plain text");
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(KvProjectArchiver::extract(dir.filePath("x.kvarc"), dir.filePath("out")).isEmpty());
         QVERIFY(KvProjectArchiver::extract(dir.filePath("none.kvarc"), dir.filePath("out")).isEmpty());
         QCOMPARE(log.errors().size(), 2);

@@ -1,5 +1,5 @@
 #include "KvProjectFile.h"
-#include "LogCapture.h"
+#include "KvTestLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,7 +152,7 @@ private slots:
             }
         }
         KvProjectData data = sampleData();
-        LogCapture log;
+        KvTestLog log;
         QCOMPARE(KvProjectFile::read(path, &data), expected);
         QCOMPARE(data, sampleData()); // untouched on failure
         QVERIFY2(log.hasError(QStringLiteral("cannot read project \"%1\"").arg(path)), qPrintable(log.errors().join('\n')));
@@ -166,7 +166,7 @@ private slots:
         QVERIFY(KvProjectFile::write(path, sampleData()));
         KvProjectData broken = sampleData();
         broken.clips.append({5, 0, 0, 0, 10});
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(!KvProjectFile::write(path, broken));
         QVERIFY(log.hasError("cannot write project"));
         KvProjectData read;
@@ -178,7 +178,7 @@ private slots:
     void writeIntoMissingFolderFails()
     {
         QTemporaryDir dir;
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(!KvProjectFile::write(dir.filePath("no/such/p.kvproj"), sampleData()));
         QVERIFY(log.hasError("cannot write project"));
     }

@@ -3,7 +3,7 @@
 #include "IKvProjectRecentManager.h"
 #include "KvPaths.h"
 #include "KvProjectSuffixHelper.h"
-#include "LogCapture.h"
+#include "KvTestLog.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -171,7 +171,7 @@ private slots:
         QVERIFY(garbage.open(QIODevice::WriteOnly));
         garbage.write("garbage");
         garbage.close();
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(IKvProject::getThumbnail(garbage.fileName()).isNull());
         QVERIFY(log.hasError("garbage.kvproj"));
     }

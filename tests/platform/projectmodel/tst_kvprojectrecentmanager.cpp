@@ -1,6 +1,6 @@
 #include "IKvProjectRecentManager.h"
 #include "KvPaths.h"
-#include "LogCapture.h"
+#include "KvTestLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,7 +147,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
-        LogCapture log;
+        KvTestLog log;
         QVERIFY(recent()->recentList().isEmpty());
         QVERIFY2(log.hasError("recent projects"), qPrintable(log.errors().join('\n')));
         const QStringList aside = QDir(KvPaths::userDataDir()).entryList({"recentProjects.json.corrupt-*"});
@@ -177,7 +177,7 @@ private slots:
                    "{\"path\":\"/x/./a.kvproj\",\"type\":1},"
                    "{\"path\":\"/x/c.kvproj\",\"type\":1}]}");
         file.close();
-        LogCapture log;
+        KvTestLog log;
         QCOMPARE(paths(recent()->recentList()), QStringList({"/x/a.kvproj", "/x/c.kvproj"}));
         QCOMPARE(recent()->recentList().first().getModifyTime(), QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5), Qt::UTC));
         QCOMPARE(log.errors().size(), 2);

@@ -2,7 +2,7 @@
 #include "KvConfigFile.h"
 #include "KvFileLock.h"
 
-#include "../common/KvTestLog.h"
+#include "KvTestLog.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "KvLazySingletonManager.h"
 #include "KvUnmonitoredEventHelper.h"
 
-#include "../common/KvTestLog.h"
+#include "KvTestLog.h"
 
 #include <QEventLoop>
 #include <QThread>

@@ -1,6 +1,6 @@
 #include "KvNetwork.h"
 
-#include "../common/KvTestLog.h"
+#include "KvTestLog.h"
 
 #include <QNetworkAccessManager>
 #include <QPointer>

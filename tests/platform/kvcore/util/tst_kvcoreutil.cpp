@@ -2,7 +2,7 @@
 #include "KvAppInfoId.h"
 #include "KvElapsedTimer.h"
 
-#include "../common/KvTestLog.h"
+#include "KvTestLog.h"
 
 #include <QThread>
 #include <QtConcurrent>

@@ -1,6 +1,6 @@
 #include "KvVelloqHelper.h"
 
-#include "../common/KvTestLog.h"
+#include "KvTestLog.h"
 
 #include <QtTest>
 

@@ -6,25 +6,28 @@
 
 #include <mutex>
 
-// Collects the error lines logged while it lives.
-class LogCapture
+// Collects the lines logged while it lives, errors apart from the rest.
+class KvTestLog
 {
 public:
-    LogCapture()
+    KvTestLog()
     {
         GetGlobalLogInstance()->setObserver([this](IKvBaseLog::Level level, const std::string &message) {
-            if (level != IKvBaseLog::Level::Error)
-                return;
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_errors << QString::fromStdString(message);
+            (level == IKvBaseLog::Level::Error ? m_errors : m_others) << QString::fromStdString(message);
         });
     }
-    ~LogCapture() { GetGlobalLogInstance()->setObserver({}); }
+    ~KvTestLog() { GetGlobalLogInstance()->setObserver({}); }
 
     QStringList errors() const
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_errors;
+    }
+    QStringList lines() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_others + m_errors;
     }
     bool hasError(const QString &part) const
     {
@@ -34,8 +37,16 @@ public:
         }
         return false;
     }
+    int count(const QString &part) const
+    {
+        int n = 0;
+        for (const QString &line : lines())
+            n += line.contains(part) ? 1 : 0;
+        return n;
+    }
 
 private:
     mutable std::mutex m_mutex;
     QStringList m_errors;
+    QStringList m_others;
 };
