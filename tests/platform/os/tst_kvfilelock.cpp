@@ -20,7 +20,8 @@ private slots:
         QTest::addColumn<bool>("createFile");
         QTest::newRow("no file") << QByteArray() << false;
         QTest::newRow("zero length") << QByteArray() << true;
-        QTest::newRow("garbage") << QByteArray("\xff\xfe not a pid \x00\x01", 18) << true;
+        static const char garbage[] = "\xff\xfe not a pid \x00\x01";
+        QTest::newRow("garbage") << QByteArray(garbage, sizeof garbage - 1) << true;
         QTest::newRow("pid of a dead process") << QByteArray("999999\nhost\nkorvane\n") << true;
         QTest::newRow("our own pid") << QByteArray::number(QCoreApplication::applicationPid()) << true;
     }
