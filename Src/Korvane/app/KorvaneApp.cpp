@@ -1,6 +1,35 @@
 #include "KorvaneApp.h"
 
+#include "FAppLaunchTest.h"
 #include "FAppQuitEvent.h"
+#include "FCBSUpdater.h"
+#include "FEffectInstallerCommunicatorHelper.h"
+#include "FIPCServer.h"
+#include "FPublicInfoEvent.h"
+#include "FSplashScreen.h"
+#include "FStartUpTaskCreator.h"
+#include "FSystemMonitorThread.h"
+#include "FUserInfoEvent.h"
+#include "IKvEnvManager.h"
+#include "IKvProjectManager.h"
+#include "IKvUploadManager.h"
+#include "KorvaneDirectories.h"
+#include "KvAppSettings.h"
+#include "KvCloudDisk.h"
+#include "KvCloudFontManager.h"
+#include "KvCloudResourceUAC.h"
+#include "KvConfig.h"
+#include "KvCustomProductInfo.h"
+#include "KvEventTrackingProxy.h"
+#include "KvExportPresetManager.h"
+#include "KvFontInfoManager.h"
+#include "KvLocale.h"
+#include "KvNetworkProxyInfo.h"
+#include "KvScheduleProject.h"
+#include "KvScheduleProjectBuilder.h"
+#include "KvTcPushProxy.h"
+#include "KvToolTipHelper.h"
+#include "StartupTimingTracker.h"
 #include "FCommandLineMap.h"
 #include "FNativeEngineInfoHelper.h"
 #include "FProjectDocProxy.h"
@@ -21,6 +50,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QScreen>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
@@ -55,11 +86,20 @@ KorvaneApp::KorvaneApp(int &argc, char **argv)
     qputenv("QT_QPA_DISABLE_ENHANCED_MOUSE", "1");
     setApplicationName(productName());
     setApplicationVersion(kVersion);
+    StartupTimingTracker::instance()->start(QStringLiteral("StartUp_Total"));
 }
 
 KorvaneApp::~KorvaneApp()
 {
     m_bootWindow.reset();
+    // The second start-up graph is not waited for at start; it must be over
+    // before what its tasks created goes away.
+    if (m_secondTaskProject)
+        m_secondTaskProject->waitForFinished();
+    QMutexLocker locker(&m_memoryMonitorMutex);
+    if (m_memoryMonitor)
+        m_memoryMonitor->stop();
+    m_memoryMonitor.reset();
 }
 
 bool KorvaneApp::notify(QObject *receiver, QEvent *event)
@@ -118,10 +158,279 @@ bool KorvaneApp::init()
 
 bool KorvaneApp::prepareRun()
 {
-    // Until the start-up task graph exists the steps it will schedule run here in order.
-    KvElapsedTimer timer("KorvaneApp::prepareRun");
-    extractArgs();
+    StartupTimingSection section(QStringLiteral("StartUp_PrepareRun"));
+    const bool testRan = runLaunchTest();
+    section.setUserTime(m_userTimeMs);
+
+    FIPCServer::instance()->start();
+    FApplication::initQueryDomainNameFunc();
+    getCloudDisk();
+    KvTcPushProxy::getInstance();
+    KvToolTipHelper::GetInstance();
+
+    KvScheduleProjectBuilder builder(new FStartUpTaskCreator);
+    builder.add(QStringLiteral("Init Environment"), [this] { return initKvEnv(); }).runInMainThread().setPriority(100);
+    builder.add(QStringLiteral("Remove Package"), [] {
+        FEffectInstallerCommunicatorHelper::instance()->removeMarkedPackages();
+        return true;
+    }).runInMainThread().setPriority(100);
+    builder.add(QStringLiteral("Init Network Proxy"), [] {
+        KvNetworkProxyInfo::loadProxyInfo();
+        return true;
+    }).after(QStringLiteral("Init Environment"));
+    builder.add(QStringLiteral("Load Launch Test Cache"), [this] {
+        KV_LOG_INFO("Load app launch test cache");
+        m_launchTest->loadCache();
+        return true;
+    }).setPriority(90).after(QStringLiteral("Init Environment"));
+    builder.add(QStringLiteral("Init GPU Info"), [] {
+        KvAppSettings::GetInstance()->GetSettings().GetPerformanceSettings().InitGpuInfo();
+        return true;
+    }).setPriority(100).after(QStringLiteral("Load Launch Test Cache"));
+    builder.add(QStringLiteral("Check Folder Permission"), [this] { return checkFolderPermission(); })
+        .setPriority(70)
+        .after(QStringLiteral("Init Environment"));
+    builder.add(QStringLiteral("Init Project Editor"), [this] { return initProjectEditor(); })
+        .runInMainThread()
+        .setPriority(100)
+        .after(QStringLiteral("Init Environment"))
+        .after(QStringLiteral("Init GPU Info"))
+        .after(QStringLiteral("Remove Package"));
+    builder.add(QStringLiteral("show Splash Screen"), [this] {
+        showSplash();
+        return true;
+    }).runInMainThread().setPriority(99).after(QStringLiteral("Init Environment"));
+    if (!testRan) {
+        builder.add(QStringLiteral("Prepare Run"), [this] { return FApplication::prepareRun(); })
+            .runInMainThread()
+            .setPriority(95)
+            .after(QStringLiteral("Init Project Editor"));
+    }
+    builder.add(QStringLiteral("Init SensorData"), [] {
+        getEventTrackingProxy()->init(KvCommunicatorServer::GetInstance(),
+                                      QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(),
+                                                                  QStringLiteral("Brenlow.exe")));
+        return true;
+    }).runInMainThread().after(QStringLiteral("Init Network Proxy"));
+    builder.add(QStringLiteral("Init CloudResourceUAC"), [] {
+        KvCloudResourceUAC::instance()->init(IKvAppInfo::getInstance()->getString(KvAppInfoId::CloudResourceDir)
+                                             + QStringLiteral("/CloudResourceUAC.txt"));
+        return true;
+    }).after(QStringLiteral("Init Environment"));
+    builder.add(QStringLiteral("Init CloudDisk"), [] {
+        const IKvAppInfo *info = IKvAppInfo::getInstance();
+        getCloudDisk()->configure(info->getValue(KvAppInfoId::CustomMainProductId).toInt(),
+                                  info->getString(KvAppInfoId::ClientId), info->getString(KvAppInfoId::AppKey),
+                                  info->getString(KvAppInfoId::LogDir) + QStringLiteral("/Korvane_cds.log"));
+        return true;
+    }).after(QStringLiteral("Init Network Proxy"));
+    builder.add(QStringLiteral("Init CbsUrl"), [this] {
+        cbsUpdater()->refresh();
+        return true;
+    }).runInMainThread().after(QStringLiteral("Init Network Proxy"));
+    builder.add(QStringLiteral("Init TcPush"), [this] { return initTcPush(); })
+        .after(QStringLiteral("Init Network Proxy"))
+        .after(QStringLiteral("Init CbsUrl"));
+    builder.add(QStringLiteral("Init Effect Installer"), [] {
+        FEffectInstallerCommunicatorHelper::instance()->start();
+        return true;
+    }).after(QStringLiteral("Init Network Proxy"));
+    builder.add(QStringLiteral("Init Category Tree"), [] {
+        IKvProjectManager::getInstance()->initCategoryTree();
+        return true;
+    })
+        .after(QStringLiteral("Init CbsUrl"))
+        .after(QStringLiteral("Init Project Editor"))
+        .after(QStringLiteral("Init Network Proxy"));
+    builder.add(QStringLiteral("Connect Signals"), [this] { return connectSignals(); })
+        .runInMainThread()
+        .after(QStringLiteral("Init Network Proxy"));
+    builder.add(QStringLiteral("Init ExportPresetManager"), [] {
+        KvExportPresetManager::instance();
+        return true;
+    }).after(QStringLiteral("Init Project Editor"));
+    builder.add(QStringLiteral("Extract Args"), [this] {
+        extractArgs();
+        return true;
+    })
+        .after(QStringLiteral("Init Project Editor"))
+        .after(QStringLiteral("Init ExportPresetManager"));
+
+    std::unique_ptr<KvScheduleProject> project(builder.create());
+    m_firstGraphTaskNames = project->taskNames();
+    project->start();
+    project->waitForFinished();
     return true;
+}
+
+bool KorvaneApp::runLaunchTest()
+{
+    m_launchTest = std::make_unique<FAppLaunchTest>();
+    return m_launchTest->run();
+}
+
+bool KorvaneApp::initKvEnv()
+{
+    KvAppSettings::GetInstance();
+    KvElapsedTimer timer("KorvaneApp::initKvEnv");
+    const IKvAppInfo *info = IKvAppInfo::getInstance();
+    const QString shippedRoot = info->getString(KvAppInfoId::ShippedConfigRoot);
+    const QString configDir = info->getString(KvAppInfoId::ConfigDir);
+    const KorvaneDirectories::ConfigCopy copy = KorvaneDirectories::ensureConfigDir(shippedRoot, configDir);
+    if (copy != KorvaneDirectories::ConfigCopy::AlreadyPresent)
+        KV_LOG_INFO("copy config files : %d", copy == KorvaneDirectories::ConfigCopy::Copied ? 1 : 0);
+    KvEnvRecord record;
+    record.values = KorvaneDirectories::environmentValues(appProgramDataDir());
+    record.flag = true;
+    IKvEnvManager::getInstance()->init(record);
+    setProperty("subevent_loop", false);
+    return true;
+}
+
+QStringList KorvaneApp::unwritableFolders(const QStringList &folders)
+{
+    QStringList unwritable;
+    for (const QString &folder : folders) {
+        const QFileInfo info(folder);
+        if (folder.isEmpty() || !info.exists())
+            continue;
+        if (!info.isWritable())
+            unwritable << folder;
+    }
+    return unwritable;
+}
+
+bool KorvaneApp::checkFolderPermission()
+{
+    const FFolderSettings folders = KvAppSettings::GetInstance()->GetSettings().GetFolderSettings();
+    const QStringList unwritable = unwritableFolders(
+        {folders.GetDownloadFileFolder(), folders.GetTempFileFolder(), folders.GetCaptureFileFolder(),
+         folders.GetRecorderVoiceFolder(), folders.GetYouTobeFileFolder(), folders.GetSnapShotFileFolder(),
+         folders.GetCloudDiskFileFolder(), folders.GetInstallEffectPackTo()});
+    for (const QString &folder : unwritable)
+        KV_LOG_ERROR("folder not writable: %s", KV_CSTR(folder));
+    if (!unwritable.isEmpty())
+        m_pathNotWritable.exchange(true);
+    return unwritable.isEmpty();
+}
+
+bool KorvaneApp::initProjectEditor()
+{
+    StartupTimingSection section(QStringLiteral("StartUp_InitVBLProjectMgr"));
+    IKvProjectManager::getInstance()->initialize([this](bool ok) {
+        if (!ok)
+            KV_LOG_ERROR("project manager reported a failed start");
+        startSecondGraph();
+    });
+    FProjectDocProxy::instance()->init();
+    KV_LOG_INFO("initProjectManager finished");
+    return true;
+}
+
+void KorvaneApp::startSecondGraph()
+{
+    if (m_secondTaskProject)
+        return;
+    KvScheduleProjectBuilder builder(new FStartUpTaskCreator);
+    builder.add(QStringLiteral("Init Vbl Font"), [] {
+        StartupTimingSection section(QStringLiteral("StartUp_InitFont"));
+        IKvEnvManager::getInstance()->loadFonts();
+        KV_LOG_INFO("initFontManager finished");
+        return true;
+    });
+    builder.add(QStringLiteral("Init Decoder"), [] {
+        StartupTimingSection section(QStringLiteral("StartUp_InitDecoder"));
+        KV_LOG_INFO("initDecodeManager start");
+        const bool ok = IKvEnvManager::getInstance()->initDecoder();
+        KV_LOG_INFO("initDecodeManager finished");
+        return ok;
+    });
+    builder.add(QStringLiteral("Init Local Font"), [] {
+        KV_LOG_INFO("initFontManager start");
+        KvFontInfoManager::instance();
+        KvCloudFontManager::instance()->start();
+        return true;
+    }).after(QStringLiteral("Init Vbl Font"));
+    builder.add(QStringLiteral("Init Project"), [this] { return initProject(); }).runInMainThread();
+    builder.add(QStringLiteral("Load Installed Effect"), [] {
+        FEffectInstallerCommunicatorHelper::instance()->loadInstalledEffectPack();
+        return true;
+    }).after(QStringLiteral("Init Project"));
+    builder.add(QStringLiteral("Start System Monitor"), [this] {
+        QMutexLocker locker(&m_memoryMonitorMutex);
+        if (!m_memoryMonitor) {
+            m_memoryMonitor = std::make_unique<FSystemMonitorThread>();
+            m_memoryMonitor->start(QThread::LowPriority);
+        }
+        return true;
+    });
+    m_secondTaskProject = builder.create(this);
+    m_secondTaskProject->start();
+}
+
+bool KorvaneApp::initProject()
+{
+    KV_LOG_INFO("init project");
+    IKvProjectManager *manager = IKvProjectManager::getInstance();
+    manager->setStartEnabled(true);
+    manager->load();
+    const KvSaveSettings save = KvAppSettings::GetInstance()->GetSettings().GetSaveSettings();
+    manager->setAutoBackupInterval(save.GetAutoBackupProjectTime() * 60, 10);
+    manager->setAutoBackupEnabled(save.GetAutoBackupProject());
+    manager->setBackupProjectFile(save.GetBackupProjectFile());
+    return true;
+}
+
+QString KorvaneApp::tcPushDataDir() const
+{
+    return QDir(appProgramDataDir()).filePath(QStringLiteral("TcPush"));
+}
+
+bool KorvaneApp::initTcPush()
+{
+    KvTcPushProxy *push = KvTcPushProxy::getInstance();
+    push->init(tcPushDataDir());
+    connect(push, &KvTcPushProxy::sigDataReport, this, [](const QVariantMap &data) {
+        KvTrackEvent event(QStringLiteral("push_report"));
+        for (auto it = data.cbegin(); it != data.cend(); ++it)
+            event.setField(it.key(), it.value());
+        getEventTrackingProxy()->sendEvent(event);
+    }, Qt::UniqueConnection);
+    connect(FNativeEngineInfoHelper::instance(), &FNativeEngineInfoHelper::sigCaddyDataReport, this,
+            [](const QString &report) {
+                KvTrackEvent event(QStringLiteral("caddy_report"));
+                event.setField(QStringLiteral("data"), report);
+                getEventTrackingProxy()->sendEvent(event);
+            }, Qt::UniqueConnection);
+    return true;
+}
+
+FCBSUpdater *KorvaneApp::cbsUpdater()
+{
+    if (!m_cbsUpdater)
+        m_cbsUpdater = createCBSUpdater(this);
+    return m_cbsUpdater;
+}
+
+bool KorvaneApp::connectSignals()
+{
+    connect(KvLocale::instance(), &KvLocale::sigLanguageTypeChanged, this, &KorvaneApp::onLanguageChanged,
+            Qt::UniqueConnection);
+    // The start page takes the addresses over once it exists.
+    connect(cbsUpdater(), &FCBSUpdater::sigTargetUrlFinished, this, [](int requestType, const QString &url) {
+        KV_LOG_INFO("web address %d ready: %s", requestType, KV_CSTR(url));
+    }, Qt::UniqueConnection);
+    return true;
+}
+
+void KorvaneApp::onLanguageChanged()
+{
+    if (m_cbsUpdater)
+        m_cbsUpdater->refresh();
+    IKvAppInfo::getInstance()->setValue(KvAppInfoId::ProductId, KvConfig::Instance()->GetCBSUrl(QStringLiteral("PID")));
+    KvTcPushProxy::getInstance()->init(tcPushDataDir());
+    getEventTrackingProxy()->sendEvent(FPublicInfoEvent());
+    getEventTrackingProxy()->sendEvent(FUserInfoEvent());
 }
 
 void KorvaneApp::alreadyRun()
@@ -222,6 +531,10 @@ int KorvaneApp::doRun()
         KV_LOG_INFO("Show unsaved project dialog begin");
         const int ret = runRecoveryPrompt(&m_launchResult.unsavedProjectFound);
         KV_LOG_INFO("Show unsaved project dialog end, ret = %d", ret > 0);
+        if (ret <= 0) {
+            m_launchTest->setSafeMode(true);
+            KvAppSettings::Save();
+        }
     }
     const qint32 cost = qint32(timer.elapsed());
     m_userTimeMs += cost;
@@ -229,6 +542,13 @@ int KorvaneApp::doRun()
 
     m_bootWindow = std::make_unique<KorvaneBootWindow>(kFullProductName);
     m_bootWindow->show();
+    if (m_splash) {
+        m_splash->close();
+        m_splash->deleteLater();
+        m_splash = nullptr;
+    }
+    StartupTimingTracker::instance()->stop(QStringLiteral("StartUp_Total"), m_userTimeMs);
+    KV_LOG_INFO("startup timing: %s", KV_CSTR(StartupTimingTracker::instance()->summary()));
     const int result = exec();
     m_bootWindow.reset();
     KV_LOG_INFO("end");
@@ -247,6 +567,13 @@ void KorvaneApp::runFinished()
 void KorvaneApp::initDirInfo()
 {
     FApplication::initDirInfo();
+    KorvaneDirectories::publish(appPath(), appProgramDataDir(), appDocumentDir());
+    KvConfig::Instance()->SetAppValue(KorvaneDirectories::registryPath(), QStringLiteral("APP_VERSION"), kVersion,
+                                      false);
+    const QString customPid = KvCustomProductInfo::FGetCustomMainPID();
+    if (!customPid.isEmpty())
+        IKvAppInfo::getInstance()->setValue(KvAppInfoId::CustomMainProductId, customPid);
+    IKvUploadManager::getInstance();
 }
 
 QString KorvaneApp::productFullName() const
@@ -261,6 +588,14 @@ QString KorvaneApp::logName() const
 
 void KorvaneApp::showSplash()
 {
+    StartupTimingSection section(QStringLiteral("StartUp_SplashScreen"));
+    QScreen *screen = QGuiApplication::primaryScreen();
+    m_splash = new FSplashScreen(screen);
+    if (screen) {
+        const QRect geometry = screen->geometry();
+        m_splash->move(geometry.x() + geometry.width() / 2 - 300, geometry.y() + geometry.height() / 2 - 180);
+    }
+    m_splash->show();
 }
 
 bool KorvaneApp::initMainAppFlag()
@@ -276,6 +611,5 @@ bool KorvaneApp::needSingleInstance() const
 
 void KorvaneApp::initRegistryInfo()
 {
-    // The per-user registry values come with the working-directory set-up.
-    KV_LOG_TRACE("registry value names not registered yet");
+    KorvaneDirectories::registerValueNames();
 }

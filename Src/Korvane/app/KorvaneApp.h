@@ -5,6 +5,7 @@
 #include "KvVelloqHelper.h"
 
 #include <QMap>
+#include <QMutex>
 #include <QPointer>
 #include <QStringList>
 
@@ -12,6 +13,7 @@
 #include <memory>
 
 class FAppLaunchTest;
+class FCBSUpdater;
 class FSplashScreen;
 class FProjectDocProxy;
 class KvScheduleProject;
@@ -60,6 +62,8 @@ public:
     void extractArgs();
 
     bool checkUnsavedProject() const { return m_checkUnsavedProject; }
+    bool pathNotWritable() const { return m_pathNotWritable.load(); }
+    FSplashScreen *splash() const { return m_splash; }
     const AppTestResult &launchResult() const { return m_launchResult; }
 
     // The command a second instance sends for `map`, the first that applies:
@@ -71,20 +75,42 @@ public:
     static bool applyStartArgs(const QMap<QString, QString> &map, const KvVelloqHelper &velloq,
                                FProjectDocProxy *docProxy, bool checkUnsavedProject);
 
+    // Names of the tasks of the first start-up graph, in the order they are added.
+    QStringList firstGraphTaskNames() const { return m_firstGraphTaskNames; }
+
+    // Collects the existing folders of `folders` that cannot be written to;
+    // missing folders are not collected.
+    static QStringList unwritableFolders(const QStringList &folders);
+
 private:
+    // Start-up graph tasks.
+    bool runLaunchTest();
+    bool initKvEnv();
+    bool checkFolderPermission();
+    bool initProjectEditor();
+    void startSecondGraph();
+    bool initProject();
+    bool initTcPush();
+    bool connectSignals();
+    void onLanguageChanged();
+    FCBSUpdater *cbsUpdater();
+    QString tcPushDataDir() const;
+
     void initRegistryInfo();
     int runRecoveryPrompt(bool *unsavedProjectFound);
 
-    FAppLaunchTest *m_launchTest = nullptr;
+    std::unique_ptr<FAppLaunchTest> m_launchTest;
     FSplashScreen *m_splash = nullptr;
     KvVelloqHelper m_velloqHelper;
     KvScheduleProject *m_secondTaskProject = nullptr;
     AppTestResult m_launchResult;
-    QObject *m_cbsUpdater = nullptr;
+    FCBSUpdater *m_cbsUpdater = nullptr;
     std::atomic<bool> m_pathNotWritable{false};
     bool m_checkUnsavedProject = true;
     qint32 m_userTimeMs = 0;
-    FSystemMonitorThread *m_memoryMonitor = nullptr;
+    std::unique_ptr<FSystemMonitorThread> m_memoryMonitor;
+    QMutex m_memoryMonitorMutex;
+    QStringList m_firstGraphTaskNames;
 
     std::unique_ptr<KorvaneBootWindow> m_bootWindow;
 };

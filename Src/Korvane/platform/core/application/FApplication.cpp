@@ -16,18 +16,18 @@ void forwardQtMessage(QtMsgType type, const QMessageLogContext &context, const Q
 {
     const QByteArray text = message.toUtf8();
     const char *file = context.file ? context.file : "qt";
-    const char *function = context.function ? context.function : "qt";
+    const char *function = context.function ? context.function : "Qt";
     switch (type) {
     case QtDebugMsg:
         GetGlobalLogInstance()->trace(file, function, context.line, "%s", text.constData());
         break;
     case QtInfoMsg:
     case QtWarningMsg:
-        GetGlobalLogInstance()->info(file, function, context.line, "Qt: %s", text.constData());
+        GetGlobalLogInstance()->info(file, function, context.line, "%s", text.constData());
         break;
     case QtCriticalMsg:
     case QtFatalMsg:
-        GetGlobalLogInstance()->error(file, function, context.line, "Qt: %s", text.constData());
+        GetGlobalLogInstance()->error(file, function, context.line, "%s", text.constData());
         break;
     }
     if (type == QtFatalMsg && g_previousHandler)
@@ -83,6 +83,12 @@ QString FApplication::appProgramDataDir()
 QString FApplication::appDocumentDir()
 {
     return KvPaths::documentsDir();
+}
+
+void FApplication::initQueryDomainNameFunc()
+{
+    // Qt resolves host names itself (getaddrinfo on a worker); nothing to hook.
+    KV_LOG_TRACE("host names resolved by the system resolver");
 }
 
 QString FApplication::instanceLockPath(const QString &productName)

@@ -33,6 +33,9 @@ public:
     static QString appProgramDataDir();
     static QString appDocumentDir();
 
+    // Installs the host-name lookup the libraries' web requests use.
+    static void initQueryDomainNameFunc();
+
     // Path of the single-instance lock of `productName`.
     static QString instanceLockPath(const QString &productName);
 

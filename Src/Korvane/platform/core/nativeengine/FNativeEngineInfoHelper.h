@@ -21,6 +21,7 @@ public:
 signals:
     void sigOrvalaDownloadProject(const QString &url, const QString &name);
     void sigCloudDiskShare(const QString &shareInfo);
+    void sigCaddyDataReport(const QString &report);
 
 private:
     FNativeEngineInfoHelper() = default;

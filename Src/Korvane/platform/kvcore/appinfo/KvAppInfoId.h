@@ -21,6 +21,12 @@ constexpr int ShippedConfigRoot = 8;
 constexpr int RegistryPath = 9;
 constexpr int LogDir = 11;
 constexpr int CloudResourceDir = 13;
+// The engine's cache of decoded media and waveforms (program data).
+constexpr int EngineCacheDir = 15;
+// Where new projects are saved by default (documents) and where project
+// templates are kept (program data).
+constexpr int DefaultProjectDir = 63;
+constexpr int ProjectTemplateDir = 64;
 constexpr int ResourcesDir = 14;
 constexpr int InstalledFontsDir = 26;
 constexpr int WarningClipVideo = 27;

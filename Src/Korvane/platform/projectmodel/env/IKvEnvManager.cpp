@@ -1,5 +1,11 @@
 #include "IKvEnvManager.h"
 
+#include "IKvAppInfo.h"
+#include "KvAppInfoId.h"
+#include "KvMediaLibraryUtils.h"
+
+#include <QDirIterator>
+
 #include "IKvBaseLog.h"
 
 #include <mutex>
@@ -63,7 +69,38 @@ public:
         return m_safeMode;
     }
 
+    int loadFonts() override
+    {
+        const QStringList folders = {IKvAppInfo::getInstance()->getString(KvAppInfoId::InstalledFontsDir),
+                                     IKvAppInfo::getInstance()->getString(KvAppInfoId::UserFontsDir)};
+        QStringList files;
+        for (const QString &folder : folders) {
+            if (folder.isEmpty())
+                continue;
+            QDirIterator it(folder, {QStringLiteral("*.ttf"), QStringLiteral("*.otf"), QStringLiteral("*.ttc")},
+                            QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                files << it.next();
+        }
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_fontFiles = files;
+        KV_LOG_INFO("fonts: %d files", int(files.size()));
+        return int(files.size());
+    }
+    QStringList fontFiles() const override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_fontFiles;
+    }
+    bool initDecoder() override
+    {
+        KV_LOG_INFO("decoder: %d video, %d audio, %d image kinds", int(KvMediaLibraryUtils::videoSuffixes().size()),
+                    int(KvMediaLibraryUtils::audioSuffixes().size()), int(KvMediaLibraryUtils::imageSuffixes().size()));
+        return true;
+    }
+
 private:
+    QStringList m_fontFiles;
     mutable std::mutex m_mutex;
     KvEnvRecord m_record;
     bool m_initialized = false;

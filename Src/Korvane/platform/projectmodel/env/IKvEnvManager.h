@@ -29,6 +29,14 @@ public:
     virtual bool isInitialized() const = 0;
     virtual KvEnvRecord record() const = 0;
 
+    // The font component: finds the font files of the installation and of the
+    // user's font folder; returns how many there are.
+    virtual int loadFonts() = 0;
+    virtual QStringList fontFiles() const = 0;
+    // The decoder component. Decoding happens in the engine process; this
+    // side only learns which media kinds it may offer.
+    virtual bool initDecoder() = 0;
+
     virtual void setSafeMode(bool safeMode) = 0;
     virtual bool isSafeMode() const = 0;
 };

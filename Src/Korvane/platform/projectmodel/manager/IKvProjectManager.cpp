@@ -53,6 +53,58 @@ public:
 
     bool isInitialized() const override { return m_initialized; }
 
+    void setStartEnabled(bool enabled) override
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        m_startEnabled = enabled;
+    }
+    bool isStartEnabled() const override
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        return m_startEnabled;
+    }
+    void load() override
+    {
+        IKvProjectRecentManager::getInstance()->reload();
+        KV_LOG_INFO("project manager loaded");
+    }
+    void setAutoBackupInterval(int seconds, int keepCount) override
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        m_backup.intervalSeconds = seconds;
+        m_backup.keepCount = keepCount;
+    }
+    void setAutoBackupEnabled(bool enabled) override
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        m_backup.enabled = enabled;
+    }
+    void setBackupProjectFile(const QString &path) override
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        m_backup.backupProjectFile = path;
+    }
+    KvAutoBackupConfig autoBackupConfig() const override
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        return m_backup;
+    }
+    void initCategoryTree() override
+    {
+        // The built-in categories of the effect and template libraries.
+        static const QStringList builtIn = {QStringLiteral("Titles"),   QStringLiteral("Transitions"),
+                                            QStringLiteral("Filters"),  QStringLiteral("Overlays"),
+                                            QStringLiteral("Elements"), QStringLiteral("Audio")};
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        m_categories = builtIn;
+        KV_LOG_INFO("category tree: %d categories", int(m_categories.size()));
+    }
+    QStringList categories() const override
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        return m_categories;
+    }
+
     IKvProject *currentProject() const override { return m_project.get(); }
 
     IKvProject *createProject(const KvProjectData &data, const QString &filePath, bool modified) override
@@ -167,6 +219,11 @@ private:
     QStringList m_installedEffects;
     bool m_initialized = false;
     bool m_initOk = false;
+    // Written by start-up tasks on worker threads.
+    mutable std::mutex m_settingsMutex;
+    bool m_startEnabled = false;
+    KvAutoBackupConfig m_backup;
+    QStringList m_categories;
 };
 
 std::mutex s_mutex;

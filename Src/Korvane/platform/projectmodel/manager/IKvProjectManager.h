@@ -9,6 +9,15 @@
 
 class IKvProjectManagerEventObserver;
 
+// How the automatic backup of the open project runs.
+struct KvAutoBackupConfig
+{
+    bool enabled = false;
+    int intervalSeconds = 0;
+    int keepCount = 0;
+    QString backupProjectFile;
+};
+
 // The process-wide keeper of the current project: at most one project is open.
 // getInstance() creates the manager on first use (any thread); every other
 // operation belongs to the GUI thread.
@@ -50,6 +59,19 @@ public:
     virtual void setInstalledEffects(const QStringList &effects) = 0;
     virtual QStringList installedEffects() const = 0;
     virtual QStringList missingEffects(const KvProjectData &data) const = 0;
+
+    // Start-up: whether the manager may start its work, then loading what it
+    // keeps (the recent list) and the settings of the automatic backup.
+    virtual void setStartEnabled(bool enabled) = 0;
+    virtual bool isStartEnabled() const = 0;
+    virtual void load() = 0;
+    virtual void setAutoBackupInterval(int seconds, int keepCount) = 0;
+    virtual void setAutoBackupEnabled(bool enabled) = 0;
+    virtual void setBackupProjectFile(const QString &path) = 0;
+    virtual KvAutoBackupConfig autoBackupConfig() const = 0;
+    // The effect and template categories, shared by the libraries' panels.
+    virtual void initCategoryTree() = 0;
+    virtual QStringList categories() const = 0;
 
     virtual void addObserver(IKvProjectManagerEventObserver *observer) = 0;
     virtual void removeObserver(IKvProjectManagerEventObserver *observer) = 0;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// A build of the editor customised for a partner names its product here:
+// "<installation>/configs/product.ini", key "CustomMainPID" of [Product].
+class KvCustomProductInfo
+{
+public:
+    // Empty for the standard product.
+    static QString FGetCustomMainPID();
+};

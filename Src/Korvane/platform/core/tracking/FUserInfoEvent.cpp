@@ -1,0 +1,7 @@
+#include "FUserInfoEvent.h"
+
+FUserInfoEvent::FUserInfoEvent(const QString &userId)
+    : KvTrackEvent(QStringLiteral("user_info"))
+{
+    setField(QStringLiteral("user"), userId);
+}

@@ -1,0 +1,74 @@
+#include "KvEventTrackingProxy.h"
+
+#include "IKvBaseLog.h"
+#include "KvTrackEvent.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+KvEventTrackingProxy *getEventTrackingProxy()
+{
+    static KvEventTrackingProxy proxy;
+    return &proxy;
+}
+
+void KvEventTrackingProxy::init(QObject *server, const QString &path)
+{
+    QMutexLocker locker(&m_mutex);
+    m_initialized = server != nullptr;
+    m_path = path;
+    KV_LOG_INFO("event tracking: tracker %s, server %s", KV_CSTR(path), server ? "set" : "missing");
+}
+
+bool KvEventTrackingProxy::isInitialized() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_initialized;
+}
+
+QString KvEventTrackingProxy::eventFile() const
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Log/tracking.jsonl"));
+}
+
+void KvEventTrackingProxy::sendEvent(const KvTrackEvent &event)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+    object.insert(QStringLiteral("event"), event.name());
+    object.insert(QStringLiteral("fields"), QJsonObject::fromVariantMap(event.fields()));
+    append(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+void KvEventTrackingProxy::command(const QString &command, const QStringList &contents)
+{
+    KV_LOG_INFO("tracker command %s", KV_CSTR(command));
+    QJsonObject object;
+    object.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+    object.insert(QStringLiteral("command"), command);
+    object.insert(QStringLiteral("contents"), QJsonValue::fromVariant(contents));
+    append(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+void KvEventTrackingProxy::release()
+{
+    QMutexLocker locker(&m_mutex);
+    m_initialized = false;
+}
+
+void KvEventTrackingProxy::append(const QByteArray &line)
+{
+    QMutexLocker locker(&m_mutex);
+    QDir().mkpath(QFileInfo(eventFile()).absolutePath());
+    QFile file(eventFile());
+    if (!file.open(QIODevice::Append | QIODevice::WriteOnly)) {
+        KV_LOG_ERROR("cannot write %s", KV_CSTR(eventFile()));
+        return;
+    }
+    file.write(line + '\n');
+}

@@ -1,0 +1,172 @@
+#include "FStartTipLoader.h"
+
+#include "FSafeZipExtractor.h"
+#include "IKvBaseLog.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString kTipName = QStringLiteral("StartTips");
+// A tip file is a few kilobytes; anything near this is not one.
+constexpr qint64 kMaxTipFileSize = 1024 * 1024;
+
+// QDomDocument expands internal entities without bound, so a tip file may
+// not declare any: a document type declaration is refused before parsing.
+bool declaresDocumentType(const QByteArray &xml)
+{
+    QXmlStreamReader scan(xml);
+    while (!scan.atEnd()) {
+        switch (scan.readNext()) {
+        case QXmlStreamReader::DTD:
+            return true;
+        case QXmlStreamReader::StartElement:
+        case QXmlStreamReader::Invalid:
+            return false;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int FStartTipLoader::languageType(const QLocale &locale)
+{
+    switch (locale.language()) {
+    case QLocale::Chinese:
+        if (locale.script() == QLocale::TraditionalChineseScript || locale.country() == QLocale::Taiwan
+            || locale.country() == QLocale::HongKong || locale.country() == QLocale::Macau)
+            return LanguageChineseTraditional;
+        return LanguageChineseSimplified;
+    case QLocale::Arabic:
+        return LanguageArabic;
+    case QLocale::Portuguese:
+        return locale.country() == QLocale::Brazil ? LanguagePortugueseBrazil : LanguageOther;
+    default:
+        return LanguageOther;
+    }
+}
+
+QString FStartTipLoader::languageKey(const QLocale &locale)
+{
+    // The interface is English where no language is set.
+    if (locale.language() == QLocale::C)
+        return QStringLiteral("en");
+    // name() is "language_COUNTRY".
+    const QString name = locale.name();
+    QString key = name.section(QLatin1Char('_'), 0, 0);
+    switch (languageType(locale)) {
+    case LanguageChineseSimplified:
+    case LanguageChineseTraditional:
+    case LanguagePortugueseBrazil:
+        key += QLatin1Char('_') + name.section(QLatin1Char('_'), 1, 1);
+        break;
+    default:
+        break;
+    }
+    return key.toLower();
+}
+
+QString FStartTipLoader::packageFile(const QString &dataDir)
+{
+    return QDir::toNativeSeparators(dataDir + QLatin1Char('/') + kTipName + QStringLiteral(".zip"));
+}
+
+QString FStartTipLoader::tipDir(const QString &dataDir)
+{
+    return dataDir + QLatin1Char('/') + kTipName;
+}
+
+QString FStartTipLoader::tipFile(const QString &dataDir)
+{
+    return tipDir(dataDir) + QStringLiteral("/startTips.xml");
+}
+
+QList<FStartTip> FStartTipLoader::load(const QString &dataDir, const QString &languageKey)
+{
+    unpackPackage(dataDir);
+    const QString file = tipFile(dataDir);
+    if (!QFileInfo::exists(file)) {
+        KV_LOG_TRACE("no start tips: %s does not exist", KV_CSTR(file));
+        return {};
+    }
+    return readTips(file, languageKey);
+}
+
+void FStartTipLoader::unpackPackage(const QString &dataDir)
+{
+    const QString package = packageFile(dataDir);
+    if (!QFileInfo::exists(package))
+        return;
+    // Taken under another name first, so that a download finishing meanwhile
+    // puts the next package in place instead of having it removed below.
+    const QString claimed = package + QStringLiteral(".unpacking");
+    QFile::remove(claimed);
+    if (!QFile::rename(package, claimed)) {
+        KV_LOG_ERROR("cannot take the start tip package %s", KV_CSTR(package));
+        QFile::remove(package);
+        return;
+    }
+    const FSafeZipExtractor::Result result = FSafeZipExtractor::extract(claimed, dataDir, kTipName);
+    QFile::remove(claimed);
+    if (result != FSafeZipExtractor::Result::Ok) {
+        KV_LOG_ERROR("start tip package %s not used: %s; no start tips", KV_CSTR(package),
+                     FSafeZipExtractor::resultName(result));
+        QDir(tipDir(dataDir)).removeRecursively();
+    }
+}
+
+QList<FStartTip> FStartTipLoader::readTips(const QString &tipFile, const QString &languageKey)
+{
+    QFile file(tipFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        KV_LOG_ERROR("cannot read %s: %s", KV_CSTR(tipFile), KV_CSTR(file.errorString()));
+        return {};
+    }
+    const QByteArray xml = file.read(kMaxTipFileSize + 1);
+    if (xml.size() > kMaxTipFileSize) {
+        KV_LOG_ERROR("%s refused: larger than %lld bytes", KV_CSTR(tipFile), kMaxTipFileSize);
+        return {};
+    }
+    if (declaresDocumentType(xml)) {
+        KV_LOG_ERROR("%s refused: it declares a document type (entities are not accepted)", KV_CSTR(tipFile));
+        return {};
+    }
+    QDomDocument document;
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!document.setContent(xml, &message, &line, &column)) {
+        KV_LOG_ERROR("%s is not XML: %s at line %d, column %d", KV_CSTR(tipFile), KV_CSTR(message), line, column);
+        return {};
+    }
+    const QDomElement root = document.documentElement();
+    if (root.isNull() || root.tagName() != QLatin1String("startTips")) {
+        KV_LOG_ERROR("startTips xml file is invalia");
+        return {};
+    }
+
+    QList<FStartTip> tips;
+    const QString key = languageKey.toLower();
+    for (QDomElement language = root.firstChildElement(); !language.isNull();
+         language = language.nextSiblingElement()) {
+        if (language.attribute(QStringLiteral("lan")).toLower() != key)
+            continue;
+        for (QDomElement tip = language.firstChildElement(QStringLiteral("Tips")); !tip.isNull();
+             tip = tip.nextSiblingElement(QStringLiteral("Tips"))) {
+            tips.append({tip.attribute(QStringLiteral("value")), tip.attribute(QStringLiteral("preicon")),
+                         tip.attribute(QStringLiteral("lasticon"))});
+        }
+        // Only the first element of the language counts.
+        break;
+    }
+    KV_LOG_INFO("%d start tips for \"%s\"", tips.size(), KV_CSTR(key));
+    return tips;
+}
