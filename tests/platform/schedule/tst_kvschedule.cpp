@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(log.count("task \"Worker B\" end after "), 1);
     }
 
-    // Tasks by spec "[*!?~]Name: Predecessor ...": * main thread, ! throws,
+    // Tasks written as "[*!?~]Name: Predecessor ...": * main thread, ! throws,
     // ? returns false, ~ waits for its own project.
     void badGraphsStillFinish_data()
     {
@@ -246,13 +246,13 @@ private slots:
         Journal journal;
         KvScheduleProject *project = nullptr;
         KvScheduleProjectBuilder builder(new TestCreator(journal.task("Known")));
-        for (QString spec : tasks) {
-            const bool onMain = spec.contains('*');
-            const bool throws = spec.contains('!');
-            const bool fails = spec.contains('?');
-            const bool waitsForOwn = spec.contains('~');
-            spec.remove(QRegularExpression("[*!?~]"));
-            const QString name = spec.section(':', 0, 0);
+        for (QString entry : tasks) {
+            const bool onMain = entry.contains('*');
+            const bool throws = entry.contains('!');
+            const bool fails = entry.contains('?');
+            const bool waitsForOwn = entry.contains('~');
+            entry.remove(QRegularExpression("[*!?~]"));
+            const QString name = entry.section(':', 0, 0);
             builder.add(name, journal.task(name, [&project, throws, fails, waitsForOwn]() -> bool {
                 if (throws)
                     throw std::runtime_error("boom");
@@ -260,7 +260,7 @@ private slots:
                     project->waitForFinished();
                 return !fails;
             }));
-            for (const QString &predecessor : spec.section(':', 1).split(' ', Qt::SkipEmptyParts))
+            for (const QString &predecessor : entry.section(':', 1).split(' ', Qt::SkipEmptyParts))
                 builder.after(predecessor);
             if (onMain)
                 builder.runInMainThread();

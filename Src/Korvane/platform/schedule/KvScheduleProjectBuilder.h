@@ -15,7 +15,7 @@ class QObject;
 
 // Describes a task graph, one task at a time:
 //
-//     KvScheduleProjectBuilder builder(new FStartUpTaskCreator);
+//     KvScheduleProjectBuilder builder(creator);
 //     builder.add("Init Environment", initEnvironment).runInMainThread().setPriority(100);
 //     builder.add("Init Network Proxy", loadProxy).after("Init Environment");
 //     KvScheduleProject *project = builder.create();

@@ -50,7 +50,7 @@ KvScheduleProjectPrivate::KvScheduleProjectPrivate(KvScheduleProject *q, KvSched
 KvScheduleProjectPrivate::~KvScheduleProjectPrivate()
 {
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_stopping = true;
     }
     m_pool->waitForDone();
@@ -60,7 +60,11 @@ KvScheduleProjectPrivate::~KvScheduleProjectPrivate()
 
 void KvScheduleProjectPrivate::start()
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
+    // A run that ended before the event loop announced it is announced now,
+    // not in the middle of the next run.
+    if (onOwnerThread())
+        emitFinishedIfPending();
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_running) {
         KV_LOG_ERROR("the project is running already; start ignored");
         return;
@@ -95,7 +99,7 @@ void KvScheduleProjectPrivate::waitForFinished()
     }
     bool needsStart = false;
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         needsStart = !m_running && !m_finished;
     }
     if (needsStart)
@@ -123,7 +127,7 @@ void KvScheduleProjectPrivate::waitForFinished()
 
 bool KvScheduleProjectPrivate::isFinished() const
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_finished;
 }
 
@@ -199,7 +203,7 @@ void KvScheduleProjectPrivate::execute(int index)
 
 void KvScheduleProjectPrivate::complete(int index)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const KvScheduleGraph::Node &node = m_graph.nodes()[index];
     for (int successor : node.successors) {
         m_graph.nodes()[successor].task->onPredecessorFinished(node.task);
@@ -224,7 +228,7 @@ void KvScheduleProjectPrivate::finishLocked()
 void KvScheduleProjectPrivate::emitFinishedIfPending()
 {
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_finishedSignalPending || m_stopping)
             return;
         m_finishedSignalPending = false;
