@@ -49,30 +49,17 @@ bool isSymbolicLink(const QuaZipFileInfo64 &info)
     return ((info.externalAttr >> 16) & S_IFMT) == S_IFLNK;
 }
 
-class Extraction
+} // namespace
+
+FSafeZipExtractor::FSafeZipExtractor(const QString &zipFile, const QString &rootName, const Limits &limits)
+    : m_zipFile(zipFile)
+    , m_rootName(rootName)
+    , m_limits(limits)
 {
-public:
-    Extraction(const QString &zipFile, const QString &rootName, const FSafeZipExtractor::Limits &limits)
-        : m_zipFile(zipFile), m_rootName(rootName), m_limits(limits)
-    {
-    }
+}
 
-    FSafeZipExtractor::Result run(const QString &into);
-    int filesWritten() const { return m_filesWritten; }
-
-private:
-    FSafeZipExtractor::Result writeEntry(QuaZip &zip, const QuaZipFileInfo64 &info, const QString &target);
-
-    QString m_zipFile;
-    QString m_rootName;
-    FSafeZipExtractor::Limits m_limits;
-    qint64 m_totalSize = 0;
-    int m_filesWritten = 0;
-};
-
-FSafeZipExtractor::Result Extraction::run(const QString &into)
+FSafeZipExtractor::Result FSafeZipExtractor::unpackInto(const QString &into)
 {
-    using Result = FSafeZipExtractor::Result;
     QuaZip zip(m_zipFile);
     if (!zip.open(QuaZip::mdUnzip)) {
         KV_LOG_ERROR("%s is not a readable zip archive (error %d)", KV_CSTR(m_zipFile), zip.getZipError());
@@ -126,9 +113,9 @@ FSafeZipExtractor::Result Extraction::run(const QString &into)
     return m_filesWritten > 0 ? Result::Ok : Result::Empty;
 }
 
-FSafeZipExtractor::Result Extraction::writeEntry(QuaZip &zip, const QuaZipFileInfo64 &info, const QString &target)
+FSafeZipExtractor::Result FSafeZipExtractor::writeEntry(QuaZip &zip, const QuaZipFileInfo64 &info,
+                                                        const QString &target)
 {
-    using Result = FSafeZipExtractor::Result;
     const qint64 declared = qint64(info.uncompressedSize);
     if (declared > m_limits.maxEntrySize || m_totalSize + declared > m_limits.maxTotalSize) {
         KV_LOG_ERROR("%s: entry \"%s\" refused: %lld bytes unpacked would pass the limit of %lld bytes per entry, "
@@ -192,8 +179,6 @@ FSafeZipExtractor::Result Extraction::writeEntry(QuaZip &zip, const QuaZipFileIn
     return Result::Ok;
 }
 
-} // namespace
-
 FSafeZipExtractor::Result FSafeZipExtractor::extract(const QString &zipFile, const QString &parentDir,
                                                      const QString &rootName)
 {
@@ -207,15 +192,20 @@ FSafeZipExtractor::Result FSafeZipExtractor::extract(const QString &zipFile, con
         KV_LOG_ERROR("cannot create %s", KV_CSTR(parentDir));
         return Result::WriteFailed;
     }
+    // Left behind by a run that ended half-way.
+    const QString scratchPattern = rootName + QStringLiteral(".unpack-");
+    const QDir parent(parentDir);
+    for (const QString &stale : parent.entryList({scratchPattern + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden))
+        QDir(parent.filePath(stale)).removeRecursively();
     // Beside the target, so that the final move is a rename on one file system.
-    QTemporaryDir scratch(QDir(parentDir).filePath(rootName + QStringLiteral(".unpack-XXXXXX")));
+    QTemporaryDir scratch(QDir(parentDir).filePath(scratchPattern + QStringLiteral("XXXXXX")));
     if (!scratch.isValid()) {
         KV_LOG_ERROR("cannot create a temporary folder in %s: %s", KV_CSTR(parentDir), KV_CSTR(scratch.errorString()));
         return Result::WriteFailed;
     }
 
-    Extraction extraction(zipFile, rootName, limits);
-    const Result result = extraction.run(scratch.path());
+    FSafeZipExtractor extraction(zipFile, rootName, limits);
+    const Result result = extraction.unpackInto(scratch.path());
     if (result != Result::Ok)
         return result;
     const QString unpacked = QDir(scratch.path()).filePath(rootName);
@@ -235,7 +225,7 @@ FSafeZipExtractor::Result FSafeZipExtractor::extract(const QString &zipFile, con
             QDir().rename(previous, target);
         return Result::WriteFailed;
     }
-    KV_LOG_INFO("%s unpacked into %s: %d files", KV_CSTR(zipFile), KV_CSTR(target), extraction.filesWritten());
+    KV_LOG_INFO("%s unpacked into %s: %d files", KV_CSTR(zipFile), KV_CSTR(target), extraction.m_filesWritten);
     return Result::Ok;
 }
 

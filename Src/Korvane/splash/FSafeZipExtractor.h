@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QuaZip;
+struct QuaZipFileInfo64;
+
 // Unpacks a downloaded archive without trusting it.
 //
 // Only entries below "<rootName>/" are written, each as a plain file with the
@@ -35,4 +38,15 @@ public:
                           const Limits &limits);
 
     static const char *resultName(Result result);
+
+private:
+    FSafeZipExtractor(const QString &zipFile, const QString &rootName, const Limits &limits);
+    Result unpackInto(const QString &dir);
+    Result writeEntry(QuaZip &zip, const QuaZipFileInfo64 &info, const QString &target);
+
+    QString m_zipFile;
+    QString m_rootName;
+    Limits m_limits;
+    qint64 m_totalSize = 0;
+    int m_filesWritten = 0;
 };

@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
 #include <QVersionNumber>
@@ -48,7 +47,8 @@ QString iconMarkup(const QString &tipDir, const QString &icon)
 {
     if (icon.isEmpty())
         return QString();
-    if (QDir::isAbsolutePath(icon) || icon.split(QRegularExpression(QStringLiteral("[/\\\\]"))).contains(QStringLiteral(".."))) {
+    const QStringList parts = QString(icon).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
+    if (QDir::isAbsolutePath(icon) || parts.contains(QStringLiteral(".."))) {
         KV_LOG_ERROR("start tip icon \"%s\" ignored: outside the tip folder", KV_CSTR(icon));
         return QString();
     }
