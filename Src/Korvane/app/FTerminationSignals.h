@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QSocketNotifier;
+
+// Turns SIGTERM, SIGINT and SIGHUP into a call on the GUI thread, so that a
+// session logout, a `kill` or Ctrl+C closes the editor the way its close
+// button does. The handler itself only writes one byte to a pipe; the call
+// happens when the event loop reads it. Further signals while the first is
+// being handled are ignored.
+class FTerminationSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FTerminationSignals(std::function<void(int signalNumber)> onSignal, QObject *parent = nullptr);
+    ~FTerminationSignals() override;
+
+    bool isInstalled() const { return m_notifier != nullptr; }
+    // True once a signal arrived; later ones change nothing.
+    bool received() const { return m_received; }
+
+private:
+    void readSignal();
+
+    std::function<void(int)> m_onSignal;
+    QSocketNotifier *m_notifier = nullptr;
+    bool m_received = false;
+};
