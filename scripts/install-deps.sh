@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   fonts-dejavu-core
   procps
+  python3
 )
 
 missing=()

@@ -20,9 +20,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("received");
         QTest::newRow("open key") << QStringList{"-open:/tmp/My Project.kvproj"}
-                                  << "CMD_OPEN_PROJECT: -open:/tmp/My Project.kvproj";
-        QTest::newRow("bare path") << QStringList{"/tmp/a b/c.kvproj"} << "CMD_OPEN_PROJECT: /tmp/a b/c.kvproj";
-        QTest::newRow("nothing") << QStringList{} << "CMD_REOPEN_APP";
+                                  << "forwarded open: -open:/tmp/My Project.kvproj";
+        QTest::newRow("bare path") << QStringList{"/tmp/a b/c.kvproj"} << "forwarded open: /tmp/a b/c.kvproj";
+        QTest::newRow("nothing") << QStringList{} << "received: CMD_REOPEN_APP";
     }
     void forwardsOpenToRunningInstance()
     {
@@ -59,7 +59,7 @@ private slots:
         QProcess *third = install.start({"-open:/x.kvproj"});
         QVERIFY(third->waitForFinished(10000));
         QCOMPARE(third->exitCode(), 0);
-        QVERIFY(install.waitForLog("CMD_OPEN_PROJECT: -open:/x.kvproj"));
+        QVERIFY(install.waitForLog("forwarded open: -open:/x.kvproj"));
         QCOMPARE(second->state(), QProcess::Running);
     }
 
@@ -88,7 +88,7 @@ private slots:
         QProcess *second = install.start({"-open:/y.kvproj"});
         QVERIFY(second->waitForFinished(10000));
         QCOMPARE(second->exitCode(), 0);
-        QVERIFY(install.waitForLog("CMD_OPEN_PROJECT: -open:/y.kvproj"));
+        QVERIFY(install.waitForLog("forwarded open: -open:/y.kvproj"));
         QCOMPARE(first->state(), QProcess::Running);
     }
 

@@ -62,7 +62,7 @@ private slots:
         E2eInstallation install;
         QVERIFY(install.isValid());
         QProcess *editor = install.start({"-open:/nowhere/film.kvproj"});
-        QVERIFY2(install.waitForLog("startup timing:"), qPrintable(install.log()));
+        QVERIFY2(install.waitForLog("StartUp Finished:"), qPrintable(install.log()));
         QVERIFY2(install.waitForLog("project of 6 tasks finished"), qPrintable(install.log()));
         const QStringList lines = install.log().split('\n');
 
@@ -76,8 +76,8 @@ private slots:
             QVERIFY2(lineOf(lines, QStringLiteral("task \"%1\" begin (main thread)").arg(mainTask)) >= 0, mainTask);
 
         // Timing sections of start-up, in name order with the trailing comma.
-        const QString timing = lines.at(lineOf(lines, "startup timing:"));
-        QVERIFY2(QRegularExpression(R"(\{("StartUp_\w+":-?\d+,)+\}$)").match(timing).hasMatch(), qPrintable(timing));
+        const QString timing = lines.at(lineOf(lines, "StartUp Finished:"));
+        QVERIFY2(QRegularExpression(R"(StartUp Finished: \{("StartUp_\w+":-?\d+,)+\}, userTime: \d+$)").match(timing).hasMatch(), qPrintable(timing));
         for (const char *section : {"StartUp_PrepareRun", "StartUp_SplashScreen", "StartUp_InitVBLProjectMgr",
                                     "StartUp_Total"})
             QVERIFY2(timing.contains(QStringLiteral("\"%1\":").arg(section)), section);
@@ -100,7 +100,7 @@ private slots:
         // The second start keeps the user's configuration as it is.
         QFile::remove(data + "/configs/CBSUrls.ini");
         install.start();
-        QVERIFY(install.waitForLog("startup timing:", 2));
+        QVERIFY(install.waitForLog("StartUp Finished:", 2));
         QCOMPARE(install.countInLog("copy config files"), 1);
         QVERIFY(!QFile::exists(data + "/configs/CBSUrls.ini"));
     }

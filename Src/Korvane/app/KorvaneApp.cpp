@@ -36,7 +36,7 @@
 #include "IKvAppInfo.h"
 #include "KvAppInfoId.h"
 #include "IKvBaseLog.h"
-#include "KorvaneBootWindow.h"
+#include "KorvanePageMgr.h"
 #include "KvAppStuckMonitoring.h"
 #include "KvCommunicatorClient.h"
 #include "KvCommunicatorServer.h"
@@ -91,7 +91,6 @@ KorvaneApp::KorvaneApp(int &argc, char **argv)
 
 KorvaneApp::~KorvaneApp()
 {
-    m_bootWindow.reset();
     // The second start-up graph is not waited for at start; it must be over
     // before what its tasks created goes away.
     if (m_secondTaskProject)
@@ -360,6 +359,12 @@ void KorvaneApp::startSecondGraph()
         QMutexLocker locker(&m_memoryMonitorMutex);
         if (!m_memoryMonitor) {
             m_memoryMonitor = std::make_unique<FSystemMonitorThread>();
+            FSystemMonitorThread *monitor = m_memoryMonitor.get();
+            // The page manager lives on the GUI thread; wire it there.
+            QMetaObject::invokeMethod(this, [monitor] {
+                connect(monitor, &FSystemMonitorThread::sigUpdateMem, KorvanePageMgr::instance(),
+                        &KorvanePageMgr::slotMonitorUpdate, Qt::QueuedConnection);
+            }, Qt::QueuedConnection);
             m_memoryMonitor->start(QThread::LowPriority);
         }
         return true;
@@ -442,18 +447,7 @@ void KorvaneApp::alreadyRun()
 KorvaneApp::ForwardCommand KorvaneApp::forwardCommandFor(const QMap<QString, QString> &map,
                                                          const KvVelloqHelper &velloq)
 {
-    const QString openEntry = map.value(FCommandLineMap::kOpenKey);
-    const QString shareEntry = map.value(FCommandLineMap::kShareKey);
-    if (!openEntry.isEmpty())
-        return {QStringLiteral("CMD_OPEN_PROJECT"), {openEntry}};
-    const QVariantMap templateMap = velloq.getPrjTemplateMap();
-    if (!templateMap.isEmpty())
-        return {QStringLiteral("CMD_ORVALA_DOWNLOAD"),
-                {templateMap.value(QStringLiteral("url")).toString(),
-                 templateMap.value(QStringLiteral("name")).toString()}};
-    if (!shareEntry.isEmpty())
-        return {QStringLiteral("CMD_CLOUDDISK_SHAREINFO"), {shareEntry}};
-    return {QStringLiteral("CMD_REOPEN_APP"), {QStringLiteral(" ")}};
+    return FForwardCommand::forStartArguments(map, velloq);
 }
 
 void KorvaneApp::callExistAppDoSomething()
@@ -540,17 +534,17 @@ int KorvaneApp::doRun()
     m_userTimeMs += cost;
     KV_LOG_INFO("Show dialog, cost = %d", cost);
 
-    m_bootWindow = std::make_unique<KorvaneBootWindow>(kFullProductName);
-    m_bootWindow->show();
-    if (m_splash) {
-        m_splash->close();
-        m_splash->deleteLater();
-        m_splash = nullptr;
-    }
-    StartupTimingTracker::instance()->stop(QStringLiteral("StartUp_Total"), m_userTimeMs);
-    KV_LOG_INFO("startup timing: %s", KV_CSTR(StartupTimingTracker::instance()->summary()));
-    const int result = exec();
-    m_bootWindow.reset();
+    StartupPageInfo info;
+    info.splash = m_splash;
+    info.launchResult = m_launchResult;
+    info.gpuCrashClass = m_launchResult.gpuCrashClass;
+    info.userTime = m_userTimeMs;
+    // The page manager finishes the splash on the first page.
+    m_splash = nullptr;
+    int result = 0;
+    if (KorvanePageMgr::instance()->run(info))
+        result = exec();
+    KorvanePageMgr::instance()->releasePages();
     KV_LOG_INFO("end");
     return result;
 }

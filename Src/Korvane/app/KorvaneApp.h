@@ -2,6 +2,7 @@
 
 #include "AppTestResult.h"
 #include "FApplication.h"
+#include "FForwardCommand.h"
 #include "KvVelloqHelper.h"
 
 #include <QMap>
@@ -17,7 +18,6 @@ class FCBSUpdater;
 class FSplashScreen;
 class FProjectDocProxy;
 class KvScheduleProject;
-class KorvaneBootWindow;
 class FSystemMonitorThread;
 class QObject;
 
@@ -29,11 +29,7 @@ class KorvaneApp : public FApplication
 
 public:
     // One command for the running instance.
-    struct ForwardCommand
-    {
-        QString command;
-        QStringList contents;
-    };
+    using ForwardCommand = FForwardCommand;
 
     KorvaneApp(int &argc, char **argv);
     ~KorvaneApp() override;
@@ -111,6 +107,4 @@ private:
     std::unique_ptr<FSystemMonitorThread> m_memoryMonitor;
     QMutex m_memoryMonitorMutex;
     QStringList m_firstGraphTaskNames;
-
-    std::unique_ptr<KorvaneBootWindow> m_bootWindow;
 };

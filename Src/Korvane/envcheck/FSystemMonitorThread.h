@@ -1,12 +1,13 @@
 #pragma once
 
+#include "SysMemory.h"
+
 #include <QMutex>
 #include <QThread>
 #include <QWaitCondition>
 
-// Watches the machine's memory on a thread of its own. For now it reads the
-// figures once a minute and logs them; the low-memory reaction comes with
-// the safe-mode checks.
+// Watches the machine's memory on a thread of its own: once a minute it reads
+// the figures, logs them and reports them with sigUpdateMem.
 class FSystemMonitorThread : public QThread
 {
     Q_OBJECT
@@ -17,6 +18,9 @@ public:
 
     // Ends the thread promptly, whatever it is waiting for.
     void stop();
+
+signals:
+    void sigUpdateMem(SysMemory memory);
 
 protected:
     void run() override;

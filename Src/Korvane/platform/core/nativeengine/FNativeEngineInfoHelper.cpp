@@ -4,9 +4,13 @@
 
 #include <QMutex>
 
+#include <atomic>
+
 namespace {
 QMutex g_mutex;
 QString g_processPath;
+std::atomic<bool> g_engineExists{false};
+std::atomic<int> g_activations{0};
 } // namespace
 
 FNativeEngineInfoHelper *FNativeEngineInfoHelper::instance()
@@ -32,5 +36,21 @@ QString FNativeEngineInfoHelper::processPath()
 
 bool FNativeEngineInfoHelper::engineExists()
 {
-    return false;
+    return g_engineExists;
+}
+
+void FNativeEngineInfoHelper::ActiveNativeEngine()
+{
+    ++g_activations;
+    KV_LOG_TRACE("native engine window brought along");
+}
+
+int FNativeEngineInfoHelper::activationCount()
+{
+    return g_activations;
+}
+
+void FNativeEngineInfoHelper::setEngineExistsForTest(bool exists)
+{
+    g_engineExists = exists;
 }

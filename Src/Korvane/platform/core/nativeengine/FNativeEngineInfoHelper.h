@@ -17,11 +17,19 @@ public:
     static void SetProcessPath(const QString &path);
     static QString processPath();
     static bool engineExists();
+    static bool IsNativeEngineExists() { return engineExists(); }
+    // Brings the engine's own window along with the editor's; counted so
+    // tests can see it was asked.
+    static void ActiveNativeEngine();
+    static int activationCount();
+    // For tests: pretend an engine process runs.
+    static void setEngineExistsForTest(bool exists);
 
 signals:
     void sigOrvalaDownloadProject(const QString &url, const QString &name);
     void sigCloudDiskShare(const QString &shareInfo);
     void sigCaddyDataReport(const QString &report);
+    void sigActiveMainWindow();
 
 private:
     FNativeEngineInfoHelper() = default;

@@ -9,4 +9,7 @@ class KvCustomProductInfo
 public:
     // Empty for the standard product.
     static QString FGetCustomMainPID();
+    // The name shown in message titles: the partner's product name, else
+    // "Tessaracorp Korvane X".
+    static QString FGetProductName();
 };

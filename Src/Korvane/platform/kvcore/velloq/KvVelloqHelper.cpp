@@ -1,5 +1,9 @@
 #include "KvVelloqHelper.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+
 #include "IKvBaseLog.h"
 
 #include <QHash>
@@ -122,4 +126,24 @@ void KvVelloqHelper::parseStartParams(const QString &argument)
     }
     m_templateMap.insert(QStringLiteral("url"), url);
     m_templateMap.insert(QStringLiteral("name"), name);
+}
+
+QString KvVelloqHelper::velloqPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Velloq.exe");
+}
+
+bool KvVelloqHelper::isVelloqInstalled()
+{
+    return QFileInfo(velloqPath()).isExecutable();
+}
+
+bool KvVelloqHelper::startVelloq()
+{
+    if (!QProcess::startDetached(velloqPath(), {})) {
+        KV_LOG_ERROR("cannot start %s", KV_CSTR(velloqPath()));
+        return false;
+    }
+    KV_LOG_INFO("companion launcher started");
+    return true;
 }

@@ -29,6 +29,12 @@ public:
     // (the prefix may be preceded by other text); empty clears everything.
     void parseStartParams(const QString &argument);
 
+    // The companion launcher: "Velloq.exe" beside the editor.
+    static QString velloqPath();
+    static bool isVelloqInstalled();
+    // Starts it detached; false (logged) when it cannot be started.
+    static bool startVelloq();
+
     // True after a well-formed parameter argument.
     bool isAppStartByVelloq() const { return m_startedByVelloq; }
     // {"url", "name"}, or empty unless both were given and the url is http(s).

@@ -2,7 +2,47 @@
 
 #include "IKvBaseLog.h"
 
+#include <QFile>
+#include <QPointer>
 #include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <chrono>
+
+namespace {
+
+void writeExposeTime()
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    QFile file(qEnvironmentVariable("KORVANE_FIRST_PAGE_FILE"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray::number(qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())));
+}
+
+class ExposeReporter : public QObject
+{
+public:
+    explicit ExposeReporter(QWindow *window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            writeExposeTime();
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+bool g_firstExposeWatched = false;
+
+} // namespace
 
 KvApplication::KvApplication(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -33,4 +73,18 @@ void KvApplication::logScreenInfo()
                     g.y(), a.width(), a.height(), a.x(), a.y(), screen->devicePixelRatio(),
                     screen->logicalDotsPerInch());
     }
+}
+
+void KvApplication::reportFirstExpose(QWidget *widget)
+{
+    if (!widget || g_firstExposeWatched || !qEnvironmentVariableIsSet("KORVANE_FIRST_PAGE_FILE"))
+        return;
+    g_firstExposeWatched = true;
+    QWidget *window = widget->window();
+    window->winId();
+    QWindow *handle = window->windowHandle();
+    if (handle && handle->isExposed())
+        writeExposeTime();
+    else if (handle)
+        new ExposeReporter(handle);
 }

@@ -20,4 +20,9 @@ public:
     // One log line per screen: name, geometry, available geometry, device
     // pixel ratio and logical DPI.
     static void logScreenInfo();
+
+    // Writes the moment `widget`'s window is first on screen (steady clock,
+    // nanoseconds) to the file named by $KORVANE_FIRST_PAGE_FILE; nothing
+    // when the variable is unset. The start-up benchmark reads it.
+    static void reportFirstExpose(QWidget *widget);
 };

@@ -1,15 +1,20 @@
 #include "IKvProjectManager.h"
 
+#include "IKvAppInfo.h"
 #include "IKvBaseLog.h"
 #include "IKvProjectManagerEventObserver.h"
+#include "KvAppInfoId.h"
+#include "KvUndoRedoService.h"
 #include "IKvProjectRecentManager.h"
 #include "KvPaths.h"
 #include "KvProject.h"
 #include "KvProjectThumbnail.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <algorithm>
 
 #include <memory>
@@ -89,6 +94,29 @@ public:
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         return m_backup;
     }
+    // Reads and writes finish before they return, so between two event-loop
+    // turns the manager is never half-way through one.
+    bool isBusy() const override { return false; }
+    void prepareOpen() override
+    {
+        if (QObject *player = editorPlayer())
+            QMetaObject::invokeMethod(player, "stop");
+    }
+    int mediaLibraryItemId(int group, const QString &name) const override
+    {
+        // The built-in library items are addressed by their position in
+        // their group; project media by their index.
+        if (group == 4 && name == QLatin1String("effect_AIPortrait"))
+            return 0;
+        if (m_project) {
+            const QStringList media = m_project->mediaPaths();
+            for (int i = 0; i < media.size(); ++i) {
+                if (QFileInfo(media.at(i)).completeBaseName() == name)
+                    return i;
+            }
+        }
+        return -1;
+    }
     void initCategoryTree() override
     {
         // The built-in categories of the effect and template libraries.
@@ -117,6 +145,10 @@ public:
             projectData.name = QFileInfo(path).completeBaseName();
         }
         m_project = std::make_unique<KvProject>(projectData, path);
+        if (m_undo)
+            m_undo->clear();
+        if (m_editorPlayer)
+            m_playerProject = m_project.get();
         m_project->setModified(modified);
         KvProject *project = m_project.get();
         m_project->setModifiedListener([this, project](bool changed) {
@@ -175,7 +207,11 @@ public:
         const QString path = project->filePath();
         project->setModifiedListener({});
         notify([&](IKvProjectManagerEventObserver *o) { o->onProjectClosed(project, path); });
+        if (m_playerProject == project)
+            m_playerProject = nullptr;
         m_project.reset();
+        if (m_undo)
+            m_undo->clear();
     }
 
     void setInstalledEffects(const QStringList &effects) override { m_installedEffects = effects; }
@@ -202,7 +238,121 @@ public:
         m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
     }
 
+    void setSceneMode(int mode) override
+    {
+        if (mode < SceneNone || mode > SceneTemplate) {
+            KV_LOG_ERROR("unknown scene mode %d ignored", mode);
+            return;
+        }
+        KV_LOG_INFO("scene mode %d", mode);
+        m_sceneMode = mode;
+    }
+    int sceneMode() const override { return m_sceneMode; }
+
+    void setEditorPlayer(QObject *player) override
+    {
+        if (m_editorPlayer == player)
+            return;
+        m_editorPlayer = player;
+        m_playerProject = nullptr;
+    }
+    QObject *editorPlayer() const override { return m_editorPlayer.data(); }
+
+    bool refreshPlayerBinding() override
+    {
+        if (!m_editorPlayer || !m_project) {
+            KV_LOG_ERROR("player binding not refreshed: %s", m_project ? "no editor player" : "no current project");
+            m_playerProject = nullptr;
+            return false;
+        }
+        m_playerProject = m_project.get();
+        KV_LOG_INFO("editor player bound to \"%s\"", KV_CSTR(m_project->name()));
+        return true;
+    }
+    IKvProject *playerProject() const override { return m_editorPlayer ? m_playerProject : nullptr; }
+
+    void bindTimeline(KvUIScene *scene) override { m_timelineScene = scene; }
+    void unbindTimeline(KvUIScene *scene) override
+    {
+        if (m_timelineScene == scene)
+            m_timelineScene = nullptr;
+    }
+    KvUIScene *timelineScene() const override { return m_timelineScene; }
+
+    void reset(bool dropProject) override
+    {
+        KV_LOG_INFO("reset, drop project: %d", int(dropProject));
+        if (dropProject)
+            closeProject();
+        if (m_undo)
+            m_undo->clear();
+    }
+
+    bool enterTimeline() override
+    {
+        if (!m_project) {
+            KV_LOG_ERROR("enter timeline: no current project");
+            return false;
+        }
+        if (m_project->type() != KvProjectType::InstantMode)
+            return true;
+        KvProjectData data = m_project->data();
+        data.type = KvProjectType::Normal;
+        KV_LOG_INFO("template project \"%s\" goes on in the timeline", KV_CSTR(data.name));
+        // Its file is a template-mode file; the timeline project is saved anew.
+        createProject(data, QString(), true);
+        return true;
+    }
+
+    KvUndoRedoService *undoRedoService() const override
+    {
+        if (!m_undo) {
+            m_undo = std::make_unique<KvUndoRedoService>();
+            // The manager may be made on a start-up worker; its users are on the GUI thread.
+            if (QCoreApplication *app = QCoreApplication::instance())
+                m_undo->moveToThread(app->thread());
+        }
+        return m_undo.get();
+    }
+
+    QString renderFolder() const override { return projectFolderBelow(KvAppInfoId::RenderDir); }
+    QString proxyFolder() const override { return projectFolderBelow(KvAppInfoId::MediaProxyDir); }
+    bool clearRenderFiles() override { return removeFolder(renderFolder(), "render files"); }
+    bool clearProxyFiles() override { return removeFolder(proxyFolder(), "proxy files"); }
+
 private:
+    QString projectFolderBelow(int appInfoId) const
+    {
+        if (!m_project)
+            return QString();
+        const QString base = IKvAppInfo::getInstance()->getString(appInfoId);
+        if (base.isEmpty())
+            return QString();
+        const QString path = m_project->filePath();
+        const QString key = path.isEmpty()
+            ? QStringLiteral("untitled")
+            : QString::fromLatin1(
+                  QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Md5).toHex().left(16));
+        return QDir(base).filePath(key);
+    }
+
+    static bool removeFolder(const QString &folder, const char *what)
+    {
+        if (folder.isEmpty()) {
+            KV_LOG_ERROR("%s not cleared: no project or no base folder", what);
+            return false;
+        }
+        QDir dir(folder);
+        if (!dir.exists())
+            return true;
+        if (!dir.removeRecursively()) {
+            KV_LOG_ERROR("%s in \"%s\" could not all be removed", what, KV_CSTR(folder));
+            return false;
+        }
+        KV_LOG_INFO("%s in \"%s\" removed", what, KV_CSTR(folder));
+        return true;
+    }
+
     template <class F>
     void notify(F &&call)
     {
@@ -224,6 +374,12 @@ private:
     bool m_startEnabled = false;
     KvAutoBackupConfig m_backup;
     QStringList m_categories;
+
+    int m_sceneMode = SceneNone;
+    QPointer<QObject> m_editorPlayer;
+    IKvProject *m_playerProject = nullptr;
+    KvUIScene *m_timelineScene = nullptr;
+    mutable std::unique_ptr<KvUndoRedoService> m_undo;
 };
 
 std::mutex s_mutex;

@@ -8,6 +8,9 @@
 #include <functional>
 
 class IKvProjectManagerEventObserver;
+class KvUIScene;
+class KvUndoRedoService;
+class QObject;
 
 // How the automatic backup of the open project runs.
 struct KvAutoBackupConfig
@@ -75,4 +78,55 @@ public:
 
     virtual void addObserver(IKvProjectManagerEventObserver *observer) = 0;
     virtual void removeObserver(IKvProjectManagerEventObserver *observer) = 0;
+
+    // --- The scene on screen -------------------------------------------------
+    // Which scene edits the project: SceneNone, SceneTimeline or SceneTemplate.
+    enum SceneMode { SceneNone = 0, SceneTimeline = 1, SceneTemplate = 2 };
+    virtual void setSceneMode(int mode) = 0;
+    virtual int sceneMode() const = 0;
+
+    // The media player of the scene on screen (the player module's
+    // IKvMediaPlayer; the model does not know its type). Not owned; forgotten
+    // when it is destroyed. Setting another one unbinds the project.
+    virtual void setEditorPlayer(QObject *player) = 0;
+    virtual QObject *editorPlayer() const = 0;
+    // Binds the editor player to the current project; a project made current
+    // later is bound at once. False (logged) without a project or a player.
+    virtual bool refreshPlayerBinding() = 0;
+    // The project the editor player plays, null when it is unbound.
+    virtual IKvProject *playerProject() const = 0;
+
+    // The scene that the current project's timeline reports to. Unbinding
+    // only clears a binding to that same scene. Never dereferenced here.
+    virtual void bindTimeline(KvUIScene *scene) = 0;
+    virtual void unbindTimeline(KvUIScene *scene) = 0;
+    virtual KvUIScene *timelineScene() const = 0;
+
+    // A fresh start for a new scene: the undo history is forgotten and, with
+    // `dropProject`, the current project is closed without saving (the caller
+    // has settled its unsaved changes).
+    virtual void reset(bool dropProject) = 0;
+    // True while an open, save or close is under way; new opens wait.
+    virtual bool isBusy() const = 0;
+    // Settles what a coming open replaces (stops playback of the project).
+    virtual void prepareOpen() = 0;
+    // The id of a media-library item of `group` by name; -1 when absent.
+    virtual int mediaLibraryItemId(int group, const QString &name) const = 0;
+    // The template-mode project goes on as an untitled timeline project with
+    // the same media, clips and settings. False (logged) without a project;
+    // a timeline project stays as it is (true).
+    virtual bool enterTimeline() = 0;
+    // One service for the manager's life, cleared whenever the current
+    // project changes.
+    virtual KvUndoRedoService *undoRedoService() const = 0;
+
+    // Preview render files and media proxies of the current project live in a
+    // folder of their own below the render (34) and proxy (48) folders of the
+    // application information. Empty without a project or when the base
+    // folder is not known.
+    virtual QString renderFolder() const = 0;
+    virtual QString proxyFolder() const = 0;
+    // Deletes that folder. True when it is gone (or never existed).
+    virtual bool clearRenderFiles() = 0;
+    virtual bool clearProxyFiles() = 0;
 };

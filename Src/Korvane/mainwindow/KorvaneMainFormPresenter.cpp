@@ -1,0 +1,6 @@
+#include "KorvaneMainFormPresenter.h"
+
+KorvaneMainFormPresenter::KorvaneMainFormPresenter(QObject *parent)
+    : KvPresenter(parent)
+{
+}

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "IKvTCIDEventObserver.h"
+#include "KvLazySingleton.h"
+#include "KvVelloqHelper.h"
+#include "StartupPageInfo.h"
+#include "SysMemory.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QSharedPointer>
+
+#include <atomic>
+#include <functional>
+
+class FLogRetrievalTask;
+class FNPSHelp;
+class FProductHomePage;
+class FTcPushWorker;
+class HwInfoHelper;
+class IKvUpgradeModule;
+class KorvaneScene;
+class QThread;
+class QWidget;
+class TemplateModeScene;
+
+// Owns the editor's top-level pages after start-up: the start page, the
+// editing scene and template mode. It is the only writer of the page state;
+// every page change asked for from inside a page's own signal is deferred
+// to the next event-loop turn so the page is never destroyed in its signal.
+class KorvanePageMgr : public QObject,
+                       public KvLazySingleton<KorvanePageMgr>,
+                       public IKvTCIDEventObserver,
+                       public QAbstractNativeEventFilter
+{
+    Q_OBJECT
+
+public:
+    enum PageState : std::int32_t {
+        NoPage = -1,
+        StartPage = 0,
+        EditingScene = 1,
+        TemplateEditor = 2,
+        TemplateList = 3,
+    };
+    Q_ENUM(PageState)
+
+    ~KorvanePageMgr() override;
+
+    bool run(const StartupPageInfo &info);
+    void releasePages();
+    void openProject(const QString &path);
+    void switchToPage(PageState target);
+
+    void setStartPageVisible(bool visible);
+    void setKorvaneSceneVisible(bool visible);
+    void setTemplateModeSceneVisible(bool visible);
+
+    PageState pageState() const { return m_pageState; }
+    QWidget *currentPageWidget() const;
+    FProductHomePage *startPage();
+    KorvaneScene *korvaneScene();
+    TemplateModeScene *templateModeScene();
+    bool hasStartPage() const { return m_startPage != nullptr; }
+    bool hasKorvaneScene() const { return m_korvaneScene != nullptr; }
+    bool hasTemplateModeScene() const { return m_templateModeScene != nullptr; }
+    IKvUpgradeModule *upgradeModule() const { return m_upgradeModule; }
+
+    // The first page after start-up. The two queries are asked only when
+    // the command line and settings do not settle it.
+    static PageState chooseFirstPage(bool unsavedProject, const QString &openPath, bool templateMapEmpty,
+                                     const QString &shareString, bool showProjectLibrary,
+                                     const std::function<bool()> &activeProjectWillExist,
+                                     const std::function<bool()> &isTemplateProject);
+    // Below 4096 MB in all or 1024 MB free.
+    static bool isMemoryLow(double totalMB, double freeMB);
+    static bool safeModeRequested();
+
+    // The stored automatic-login token: AES-256 (ECB, ISO padding) under the
+    // SHA-256 of a fixed passphrase. Empty when `cipher` does not decrypt to
+    // a plausible token.
+    static QByteArray decryptLoginToken(const QByteArray &cipher);
+    static QByteArray encryptLoginToken(const QByteArray &token);
+    // Restores the last login: the account service's own, the stored token,
+    // or the companion launcher's user; false when nobody is logged in.
+    bool autoLogin();
+
+    // Account events (login, logout, device limit, caddy messages).
+    void onTCIDEvent(const KvTCIDEvent &event) override;
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
+
+signals:
+    void sigHasReward(bool isReward);
+
+public slots:
+    void targetUrlFinished(int etype, bool bSucceed, const QString &targetUrl);
+    void slotMonitorUpdate(SysMemory mem);
+    void slotBackHomepage();
+    void slotMainViewBackHomepage();
+    void slotEnterTimelineMode(bool enter);
+    void slotUpdate();
+    void slotOpenOrvala(const QString &linkUrl);
+    void slotOrvalaDownloadProject(const QString &url, const QString &name);
+    void slotOpenMediaFolderAndSearch(int categoryType, int categoryId, const QString &keyWord);
+    void slotOpenMediaFolder(int categoryType, int folderType);
+    void slotClose(bool &ignore);
+    void slotWhetherShowNPS();
+    void slotCloudDiskShare(const QString &argument);
+    void slotActiveMainWindow();
+    void slotLogin();
+    void slotLogout();
+    void slotShowLoginDialog();
+    void slotVendaraEffect();
+    void slotExportTimeline(int exportType, int exportMode);
+    void slotTemplateSeeAll(QObject *media);
+    void slotCheckUpgrade(int reason);
+    void slotExitForForceUpgrade();
+    void slotRestartForUpgrade();
+    void slotOpenDbClickProject(const QString &message);
+    void slotHomePageToolClicked(int toolIndex);
+    void slotOnTrackPublic();
+    void slotRestartApp();
+
+private:
+    friend class KvLazySingleton<KorvanePageMgr>;
+    KorvanePageMgr();
+
+    void init();
+    void connectSignals();
+    void setSplashProgress(int percent);
+    void startBackgroundJob();
+    void startLogRetrieval();
+    void checkUpdaterExe();
+    void deferBackHomepage();
+    void enterEditingFromStartPage(const QString &path);
+    void useTemplate(QObject *templateMedia, const QString &first, const QString &second);
+    void enterTemplateMode();
+    void locateInMediaLibrary(const QString &itemName);
+    bool networkAvailable();
+    void armSurveyTimer();
+    void dropStartPage();
+    void destroyKorvaneScene();
+    void destroyTemplateModeScene();
+    void raiseOnReopen(const QString &message);
+
+    PageState m_pageState = NoPage;
+    FProductHomePage *m_startPage = nullptr;
+    KorvaneScene *m_korvaneScene = nullptr;
+    TemplateModeScene *m_templateModeScene = nullptr;
+    KvVelloqHelper m_velloqHelper;
+    FNPSHelp *m_npsHelp = nullptr;
+    bool m_surveyTimerArmed = false;
+    bool m_templateDownloadRunning = false;
+    bool m_downloadPromptShown = false;
+    QObject *m_downloadContext = nullptr;
+    QPointer<QWidget> m_currentPageWidget;
+    IKvUpgradeModule *m_upgradeModule = nullptr;
+    HwInfoHelper *m_hwInfoHelper = nullptr;
+    bool m_messageCaddyStarted = false;
+    QString m_shareDescriptionFile;
+    FLogRetrievalTask *m_retrievalTask = nullptr;
+    QSharedPointer<FTcPushWorker> m_pushWorker;
+    QThread *m_pushThread = nullptr;
+
+    FSplashScreen *m_splash = nullptr;
+    bool m_quickTutorialAsked = false;
+};

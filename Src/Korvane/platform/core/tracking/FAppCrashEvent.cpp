@@ -1,0 +1,6 @@
+#include "FAppCrashEvent.h"
+
+FAppCrashEvent::FAppCrashEvent()
+    : KvTrackEvent(QStringLiteral("app_crash"))
+{
+}

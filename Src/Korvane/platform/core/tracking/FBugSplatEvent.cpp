@@ -1,0 +1,6 @@
+#include "FBugSplatEvent.h"
+
+FBugSplatEvent::FBugSplatEvent()
+    : KvTrackEvent(QStringLiteral("bugsplat_report"))
+{
+}

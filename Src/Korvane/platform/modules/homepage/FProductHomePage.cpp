@@ -1,0 +1,397 @@
+#include "FProductHomePage.h"
+
+#include "FHomePageArt.h"
+#include "FHomeTemplateItem.h"
+#include "FProductHomePagePresenter.h"
+#include "IKvAppInfo.h"
+#include "IKvProject.h"
+#include "KvAppInfoId.h"
+#include "KvProjectSuffixHelper.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QSize kThumbnailSize(100, 56);
+const QSize kPreviewSize(196, 110);
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kExistsRole = Qt::UserRole + 1;
+
+const char kStyleSheet[] = R"(
+#FProductHomePage { background: #14161b; }
+#FProductHomePage QLabel { color: #d5d8df; }
+#FProductHomePage_Header { background: #1b1e25; border-bottom: 1px solid #262a33; }
+#FProductHomePage_Logo { color: #ffffff; font-size: 18px; font-weight: 600; }
+#FProductHomePage_LogoMark { color: #ff5a5f; font-size: 18px; font-weight: 700; }
+#FProductHomePage_SidePanel { background: #181a20; border-right: 1px solid #262a33; }
+QLabel[sectionTitle="true"] { color: #ffffff; font-size: 15px; font-weight: 600; }
+QPushButton { color: #e6e8ee; background: #262a33; border: 1px solid #323742; border-radius: 6px;
+              padding: 7px 14px; font-size: 13px; }
+QPushButton:hover { background: #2f3440; border-color: #3f4654; }
+QPushButton:pressed { background: #22262e; }
+#FProductHomePage_NewProjectBtn { background: #ff5a5f; border: none; color: #ffffff; font-weight: 600;
+                                  padding: 12px; font-size: 14px; }
+#FProductHomePage_NewProjectBtn:hover { background: #ff7276; }
+#FProductHomePage_OpenProjectBtn { padding: 10px; }
+QPushButton[link="true"] { background: transparent; border: none; color: #9aa3b5; padding: 4px 8px; }
+QPushButton[link="true"]:hover { color: #ffffff; }
+#FProductHomePage_LoginLink { color: #ffffff; font-weight: 600; }
+QListWidget { background: transparent; border: none; color: #d5d8df; outline: none; }
+QListWidget::item { padding: 6px; border-radius: 6px; margin: 1px 0; }
+QListWidget::item:hover { background: #22262e; }
+QListWidget::item:selected { background: #2b303b; color: #ffffff; }
+#FProductHomePage_EmptyRecent { color: #6b7280; }
+QToolButton[toolTile="true"] { color: #d5d8df; background: #1d2027; border: 1px solid #282c35; border-radius: 10px;
+                               padding: 10px 4px 8px 4px; font-size: 12px; }
+QToolButton[toolTile="true"]:hover { background: #252932; border-color: #3a404c; color: #ffffff; }
+QFrame[templateCard="true"] { background: #1d2027; border: 1px solid #282c35; border-radius: 10px; }
+QFrame[templateCard="true"] QPushButton { padding: 5px 12px; }
+QLabel[templateName="true"] { color: #ffffff; font-weight: 600; }
+QLineEdit { background: #1d2027; border: 1px solid #323742; border-radius: 6px; padding: 7px 10px; color: #e6e8ee;
+            selection-background-color: #ff5a5f; }
+QLineEdit:focus { border-color: #ff5a5f; }
+QScrollBar:vertical { background: transparent; width: 8px; }
+QScrollBar::handle:vertical { background: #323742; border-radius: 4px; min-height: 24px; }
+QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
+)";
+
+QPushButton *linkButton(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setProperty("link", true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFlat(true);
+    return button;
+}
+
+QString projectTimeText(const QDateTime &time)
+{
+    return time.toLocalTime().toString(QStringLiteral("MM/dd/yyyy hh:mm AP"));
+}
+
+} // namespace
+
+FProductHomePage::FProductHomePage(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_presenter(new FProductHomePagePresenter(this))
+{
+    setObjectName(QStringLiteral("FProductHomePage"));
+    setWindowTitle(tr("Tessaracorp Korvane X"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QString::fromUtf8(kStyleSheet));
+    resize(1100, 700);
+    setMinimumSize(960, 600);
+
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    body->addWidget(buildSidePanel());
+    body->addWidget(buildMainPanel(), 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+    layout->addLayout(body, 1);
+
+    connect(m_presenter, &FProductHomePagePresenter::sigRecentListChanged, this,
+            &FProductHomePage::slotRecentListChanged);
+    connect(m_presenter, &FProductHomePagePresenter::sigTemplatesChanged, this,
+            &FProductHomePage::slotTemplatesChanged);
+    connect(m_presenter, &FProductHomePagePresenter::sigUserChanged, this, &FProductHomePage::slotUserChanged);
+
+    slotRecentListChanged();
+    slotTemplatesChanged();
+    slotUserChanged();
+}
+
+QWidget *FProductHomePage::buildHeader()
+{
+    auto *header = new QFrame(this);
+    header->setObjectName(QStringLiteral("FProductHomePage_Header"));
+    header->setFixedHeight(52);
+    auto *mark = new QLabel(QStringLiteral("\u25B6"), header);
+    mark->setObjectName(QStringLiteral("FProductHomePage_LogoMark"));
+    auto *logo = new QLabel(tr("Korvane X"), header);
+    logo->setObjectName(QStringLiteral("FProductHomePage_Logo"));
+
+    m_loginLink = linkButton(tr("Log in"), QStringLiteral("FProductHomePage_LoginLink"), header);
+    m_logoutLink = linkButton(tr("Log out"), QStringLiteral("FProductHomePage_LogoutLink"), header);
+    QPushButton *update = linkButton(tr("Check for Update"), QStringLiteral("FProductHomePage_UpdateLink"), header);
+
+    auto *layout = new QHBoxLayout(header);
+    layout->setContentsMargins(20, 0, 16, 0);
+    layout->setSpacing(8);
+    layout->addWidget(mark);
+    layout->addWidget(logo);
+    layout->addStretch();
+    layout->addWidget(update);
+    layout->addWidget(m_loginLink);
+    layout->addWidget(m_logoutLink);
+
+    connect(m_loginLink, &QPushButton::clicked, m_presenter, &FProductHomePagePresenter::accountClicked);
+    connect(m_logoutLink, &QPushButton::clicked, m_presenter, &FProductHomePagePresenter::logoutClicked);
+    connect(update, &QPushButton::clicked, m_presenter, &FProductHomePagePresenter::checkForUpdate);
+    return header;
+}
+
+QWidget *FProductHomePage::buildSidePanel()
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("FProductHomePage_SidePanel"));
+    panel->setFixedWidth(330);
+
+    auto *newProject = new QPushButton(tr("New Project"), panel);
+    newProject->setObjectName(QStringLiteral("FProductHomePage_NewProjectBtn"));
+    newProject->setCursor(Qt::PointingHandCursor);
+    auto *openProject = new QPushButton(tr("Open Project..."), panel);
+    openProject->setObjectName(QStringLiteral("FProductHomePage_OpenProjectBtn"));
+    openProject->setCursor(Qt::PointingHandCursor);
+
+    m_recentList = new QListWidget(panel);
+    m_recentList->setObjectName(QStringLiteral("FProductHomePage_RecentList"));
+    m_recentList->setIconSize(kThumbnailSize);
+    m_recentList->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_recentList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_emptyRecent = new QLabel(tr("No recent projects yet.\nCreate one to get started."), panel);
+    m_emptyRecent->setObjectName(QStringLiteral("FProductHomePage_EmptyRecent"));
+    m_emptyRecent->setAlignment(Qt::AlignCenter);
+
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(20, 24, 12, 16);
+    layout->setSpacing(10);
+    layout->addWidget(newProject);
+    layout->addWidget(openProject);
+    layout->addSpacing(18);
+    layout->addWidget(sectionTitle(tr("Recent Projects")));
+    layout->addWidget(m_recentList, 1);
+    layout->addWidget(m_emptyRecent, 1);
+
+    connect(newProject, &QPushButton::clicked, m_presenter, &FProductHomePagePresenter::newProject);
+    connect(openProject, &QPushButton::clicked, this, &FProductHomePage::slotOpenProjectClicked);
+    connect(m_recentList, &QListWidget::itemActivated, this, &FProductHomePage::slotRecentActivated);
+    return panel;
+}
+
+QWidget *FProductHomePage::buildMainPanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("FProductHomePage_MainPanel"));
+
+    auto *templateHeader = new QHBoxLayout;
+    templateHeader->addWidget(sectionTitle(tr("Templates")));
+    templateHeader->addStretch();
+
+    m_templateRow = new QHBoxLayout;
+    m_templateRow->setSpacing(16);
+    m_noTemplates = new QLabel(tr("No templates available."), panel);
+    m_noTemplates->setObjectName(QStringLiteral("FProductHomePage_NoTemplates"));
+
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(32, 24, 32, 24);
+    layout->setSpacing(14);
+    layout->addWidget(sectionTitle(tr("Tools")));
+    layout->addWidget(buildToolRow());
+    layout->addSpacing(12);
+    layout->addLayout(templateHeader);
+    layout->addLayout(m_templateRow);
+    layout->addWidget(m_noTemplates);
+    layout->addSpacing(12);
+    layout->addWidget(sectionTitle(tr("Explore")));
+    layout->addWidget(buildExploreRow());
+    layout->addStretch();
+    return panel;
+}
+
+QWidget *FProductHomePage::buildToolRow()
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(14);
+    for (int index = 0; index < FProductHomePagePresenter::ToolCount; ++index) {
+        auto *tile = new QToolButton(row);
+        tile->setObjectName(QStringLiteral("FProductHomePage_Tool_%1").arg(index));
+        tile->setProperty("toolTile", true);
+        tile->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        tile->setIcon(FHomePageArt::toolIcon(index, 44));
+        tile->setIconSize(QSize(44, 44));
+        tile->setText(FProductHomePagePresenter::toolName(index));
+        tile->setFixedSize(122, 96);
+        tile->setCursor(Qt::PointingHandCursor);
+        layout->addWidget(tile);
+        connect(tile, &QToolButton::clicked, m_presenter, [this, index] { m_presenter->clickTool(index); });
+    }
+    layout->addStretch();
+    return row;
+}
+
+QWidget *FProductHomePage::buildExploreRow()
+{
+    auto *row = new QWidget(this);
+    m_search = new QLineEdit(row);
+    m_search->setObjectName(QStringLiteral("FProductHomePage_SearchEdit"));
+    m_search->setPlaceholderText(tr("Search effects..."));
+    m_search->setClearButtonEnabled(true);
+    m_search->setFixedWidth(300);
+    QPushButton *browse = linkButton(tr("Browse Effects"), QStringLiteral("FProductHomePage_BrowseEffectsLink"), row);
+    QPushButton *tutorials = linkButton(tr("Tutorials"), QStringLiteral("FProductHomePage_TutorialsLink"), row);
+
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+    layout->addWidget(m_search);
+    layout->addWidget(browse);
+    layout->addWidget(tutorials);
+    layout->addStretch();
+
+    connect(m_search, &QLineEdit::returnPressed, m_presenter, [this] { m_presenter->searchEffects(m_search->text()); });
+    connect(browse, &QPushButton::clicked, m_presenter, &FProductHomePagePresenter::browseEffects);
+    connect(tutorials, &QPushButton::clicked, m_presenter, &FProductHomePagePresenter::openTutorials);
+    return row;
+}
+
+QLabel *FProductHomePage::sectionTitle(const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setProperty("sectionTitle", true);
+    return label;
+}
+
+void FProductHomePage::accept()
+{
+    m_accepting = true;
+    close();
+    m_accepting = false;
+}
+
+void FProductHomePage::closeEvent(QCloseEvent *event)
+{
+    if (m_accepting) {
+        event->accept();
+        return;
+    }
+    bool ignore = false;
+    emit sigClose(ignore);
+    if (ignore)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void FProductHomePage::slotOpenProjectClicked()
+{
+    QString folder = IKvAppInfo::getInstance()->getString(KvAppInfoId::DefaultProjectDir);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString filter = tr("Korvane Projects (*%1 *%2)")
+                               .arg(KvProjectSuffixHelper::projectFileDottedSuffix(),
+                                    KvProjectSuffixHelper::instantModeFileDottedSuffix());
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Project"), folder, filter);
+    if (!path.isEmpty())
+        m_presenter->openProjectFile(path);
+}
+
+void FProductHomePage::slotRecentActivated(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString path = item->data(kPathRole).toString();
+    if (m_presenter->openRecentProject(path))
+        return;
+    // Not modal to the event loop: the page stays responsive while it shows.
+    auto *box = new QMessageBox(QMessageBox::Information, windowTitle(), tr("Project does not exist: ") + path,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("FProductHomePage_MissingProjectMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    slotRecentListChanged();
+}
+
+void FProductHomePage::slotRecentListChanged()
+{
+    m_recentList->clear();
+    const QList<KvProjectRecentInfo> projects = m_presenter->recentProjects();
+    for (const KvProjectRecentInfo &info : projects) {
+        const QFileInfo file(info.getPath());
+        const bool exists = info.exists();
+        const QPixmap picture = exists ? IKvProject::getThumbnail(info.getPath()) : QPixmap();
+        const QPixmap thumbnail = picture.isNull() ? FHomePageArt::missingThumbnail(kThumbnailSize)
+                                                   : FHomePageArt::fitted(picture, kThumbnailSize);
+        auto *item = new QListWidgetItem(QIcon(thumbnail),
+                                         file.completeBaseName() + QLatin1Char('\n')
+                                             + (exists ? projectTimeText(info.getModifyTime()) : tr("File not found")),
+                                         m_recentList);
+        item->setData(kPathRole, info.getPath());
+        item->setData(kExistsRole, exists);
+        item->setToolTip(QDir::toNativeSeparators(info.getPath()));
+        if (!exists)
+            item->setForeground(QColor(0x6b, 0x70, 0x7c));
+    }
+    m_recentList->setVisible(!projects.isEmpty());
+    m_emptyRecent->setVisible(projects.isEmpty());
+}
+
+void FProductHomePage::slotTemplatesChanged()
+{
+    while (QLayoutItem *old = m_templateRow->takeAt(0)) {
+        delete old->widget();
+        delete old;
+    }
+    const QList<FHomeTemplateItem *> templates = m_presenter->templates();
+    for (int i = 0; i < templates.size(); ++i) {
+        FHomeTemplateItem *item = templates.at(i);
+        auto *card = new QFrame(this);
+        card->setObjectName(QStringLiteral("FProductHomePage_TemplateCard_%1").arg(i));
+        card->setProperty("templateCard", true);
+        auto *preview = new QLabel(card);
+        preview->setPixmap(FHomePageArt::templatePreview(item->frameSize(), kPreviewSize, i + 1));
+        auto *name = new QLabel(item->name(), card);
+        name->setProperty("templateName", true);
+        auto *use = new QPushButton(tr("Use"), card);
+        use->setObjectName(QStringLiteral("FProductHomePage_TemplateUse_%1").arg(i));
+        use->setCursor(Qt::PointingHandCursor);
+        QPushButton *seeAll = linkButton(tr("See all"), QStringLiteral("FProductHomePage_TemplateSeeAll_%1").arg(i), card);
+
+        auto *buttons = new QHBoxLayout;
+        buttons->addWidget(seeAll);
+        buttons->addStretch();
+        buttons->addWidget(use);
+        auto *layout = new QVBoxLayout(card);
+        layout->setContentsMargins(10, 10, 10, 10);
+        layout->setSpacing(8);
+        layout->addWidget(preview);
+        layout->addWidget(name);
+        layout->addLayout(buttons);
+        m_templateRow->addWidget(card);
+
+        // The item, not the card: the card is rebuilt, the presenter checks the item.
+        QPointer<FHomeTemplateItem> target(item);
+        connect(use, &QPushButton::clicked, m_presenter, [this, target] { m_presenter->useTemplate(target); });
+        connect(seeAll, &QPushButton::clicked, m_presenter, [this, target] { m_presenter->seeAllTemplates(target); });
+    }
+    m_templateRow->addStretch();
+    m_noTemplates->setVisible(templates.isEmpty());
+}
+
+void FProductHomePage::slotUserChanged()
+{
+    const QString name = m_presenter->userDisplayName();
+    m_loginLink->setText(name.isEmpty() ? tr("Log in") : name);
+    m_loginLink->setToolTip(name.isEmpty() ? tr("Log in to your account") : tr("Account"));
+    m_logoutLink->setVisible(!name.isEmpty());
+}

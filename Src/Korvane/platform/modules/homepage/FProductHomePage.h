@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+
+class FProductHomePagePresenter;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+// The start page: a top-level window with the ways into the editor (new
+// project, open a file, recent projects, tools, templates) and the account
+// and update links. Every click goes to its presenter, a child of the page.
+class FProductHomePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FProductHomePage(QWidget *parent = nullptr);
+
+    FProductHomePagePresenter *presenter() const { return m_presenter; }
+
+    // Closes the window without asking anyone (sigClose is not emitted).
+    void accept();
+
+signals:
+    // Closing the window asks first; a receiver that sets `ignore` keeps it open.
+    void sigClose(bool &ignore);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *buildHeader();
+    QWidget *buildSidePanel();
+    QWidget *buildMainPanel();
+    QWidget *buildToolRow();
+    QWidget *buildExploreRow();
+    QLabel *sectionTitle(const QString &text);
+
+    void slotOpenProjectClicked();
+    void slotRecentActivated(QListWidgetItem *item);
+    void slotRecentListChanged();
+    void slotTemplatesChanged();
+    void slotUserChanged();
+
+    FProductHomePagePresenter *m_presenter = nullptr;
+    QListWidget *m_recentList = nullptr;
+    QLabel *m_emptyRecent = nullptr;
+    QHBoxLayout *m_templateRow = nullptr;
+    QLabel *m_noTemplates = nullptr;
+    QPushButton *m_loginLink = nullptr;
+    QPushButton *m_logoutLink = nullptr;
+    QLineEdit *m_search = nullptr;
+    bool m_accepting = false;
+};
