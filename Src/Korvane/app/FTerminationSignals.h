@@ -22,6 +22,9 @@ public:
     bool isInstalled() const { return m_notifier != nullptr; }
     // True once a signal arrived; later ones change nothing.
     bool received() const { return m_received; }
+    // After a close that was refused, the next signal tries again.
+    void rearm() { m_received = false; }
+    void ignoreFurtherSignals() { m_received = true; }
 
 private:
     void readSignal();

@@ -8,6 +8,8 @@
 #include "FPublicInfoEvent.h"
 #include "FSplashScreen.h"
 #include "FStartUpTaskCreator.h"
+#include "FTerminationSignals.h"
+#include "FWebHelperReaper.h"
 #include "FSystemMonitorThread.h"
 #include "FUserInfoEvent.h"
 #include "IKvEnvManager.h"
@@ -18,6 +20,7 @@
 #include "KvCloudDisk.h"
 #include "KvCloudFontManager.h"
 #include "KvCloudResourceUAC.h"
+#include "KvLazySingletonManager.h"
 #include "KvConfig.h"
 #include "KvCustomProductInfo.h"
 #include "KvEventTrackingProxy.h"
@@ -52,6 +55,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScreen>
+#include <QUuid>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
@@ -96,9 +100,12 @@ KorvaneApp::~KorvaneApp()
     if (m_secondTaskProject)
         m_secondTaskProject->waitForFinished();
     QMutexLocker locker(&m_memoryMonitorMutex);
-    if (m_memoryMonitor)
+    if (m_memoryMonitor) {
+        m_memoryMonitor->requestInterruption();
         m_memoryMonitor->stop();
+    }
     m_memoryMonitor.reset();
+    m_launchTest.reset();
 }
 
 bool KorvaneApp::notify(QObject *receiver, QEvent *event)
@@ -542,8 +549,16 @@ int KorvaneApp::doRun()
     // The page manager finishes the splash on the first page.
     m_splash = nullptr;
     int result = 0;
-    if (KorvanePageMgr::instance()->run(info))
+    if (KorvanePageMgr::instance()->run(info)) {
+        // A termination signal closes the editor like its close button.
+        m_terminationSignals = new FTerminationSignals([this](int) {
+            if (!KorvanePageMgr::instance()->requestClose())
+                m_terminationSignals->rearm();
+        }, this);
         result = exec();
+        // From here on the editor is closing; signals change nothing.
+        m_terminationSignals->ignoreFurtherSignals();
+    }
     KorvanePageMgr::instance()->releasePages();
     KV_LOG_INFO("end");
     return result;
@@ -552,9 +567,42 @@ int KorvaneApp::doRun()
 void KorvaneApp::runFinished()
 {
     KV_LOG_INFO("runFinished Begin");
-    KvCommunicatorServer::Release();
-    KV_LOG_INFO("release communicator server Done");
+    if (m_secondTaskProject)
+        m_secondTaskProject->waitForFinished();
+    KV_LOG_INFO("task after init project finished");
+    delete m_splash;
+    m_splash = nullptr;
+
+    KvConfig *config = KvConfig::Instance();
+    if (config->IsFirstStart())
+        config->SetFirstStart(false);
+    config->SetAppCrashed(false);
+
+    getEventTrackingProxy()->sendEvent(FAppQuitEvent());
+    KV_LOG_INFO("sendGaInfoBeforeExit Done");
     KvAppStuckMonitoring::closeMonitoring();
+    getEventTrackingProxy()->sendMsgToProcess(QStringLiteral("GACMD_EXIT_REQUEST"), {});
+    KV_LOG_INFO("KV_EVENT_TRACKING_PROXY->sendMsgToProcess Done");
+    KvLazySingletonManager::releaseAll();
+    KV_LOG_INFO("KV_LAZY_SINGLETON_MGR->releaseAll Done");
+    FEffectInstallerCommunicatorHelper::Release();
+    KV_LOG_INFO("FEffectInstallerCommunicatorHelper::Release Done");
+    KvTcPushProxy::release();
+    KV_LOG_INFO("KvTcPushProxy::release Done");
+    KvCommunicatorServer::Release();
+    FIPCServer::release();
+    KV_LOG_INFO("KvCommunicatorServer::Release Done");
+    KvAppSettings::Release();
+    KV_LOG_INFO("FSETTINGS_APP->Release Done");
+    IKvEnvManager::getInstance()->uninit();
+    KV_LOG_INFO("uninitKvEnv Done");
+    IKvEnvManager::releaseInstance();
+    KV_LOG_INFO("KVENVMANAGER->releaseInstance Done");
+    IKvProjectManager::releaseInstance();
+    KV_LOG_INFO("IKvProjectManager::releaseInstance Done");
+    FWebHelperReaper::KillUnusedCefProgress();
+    KvNetwork::ReleaseManeger();
+    FApplication::runFinished();
     KV_LOG_INFO("runFinished End");
 }
 
@@ -568,6 +616,19 @@ void KorvaneApp::initDirInfo()
     if (!customPid.isEmpty())
         IKvAppInfo::getInstance()->setValue(KvAppInfoId::CustomMainProductId, customPid);
     IKvUploadManager::getInstance();
+
+    // Who this installation is to the maker's services: a random id made at
+    // the first start and kept.
+    KvConfig *config = KvConfig::Instance();
+    QString clientId = config->GetAppValue(QStringLiteral("Device"), QStringLiteral("ClientId"), false, QString()).toString();
+    if (clientId.isEmpty()) {
+        clientId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        config->SetAppValue(QStringLiteral("Device"), QStringLiteral("ClientId"), clientId, false);
+    }
+    IKvAppInfo *info = IKvAppInfo::getInstance();
+    info->setValue(KvAppInfoId::ClientId, clientId);
+    info->setValue(KvAppInfoId::ProductVersion, kVersion);
+    info->setValue(KvAppInfoId::ProductId, config->GetCBSUrl(QStringLiteral("PID")));
 }
 
 QString KorvaneApp::productFullName() const

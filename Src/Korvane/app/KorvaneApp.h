@@ -19,6 +19,7 @@ class FSplashScreen;
 class FProjectDocProxy;
 class KvScheduleProject;
 class FSystemMonitorThread;
+class FTerminationSignals;
 class QObject;
 
 // The editor's application object. Either it forwards its command line to
@@ -107,4 +108,5 @@ private:
     std::unique_ptr<FSystemMonitorThread> m_memoryMonitor;
     QMutex m_memoryMonitorMutex;
     QStringList m_firstGraphTaskNames;
+    FTerminationSignals *m_terminationSignals = nullptr;
 };

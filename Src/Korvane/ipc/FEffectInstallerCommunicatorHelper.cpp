@@ -4,12 +4,31 @@
 #include "IKvBaseLog.h"
 #include "KvAppInfoId.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QMutex>
+
+namespace {
+FEffectInstallerCommunicatorHelper *g_helper = nullptr;
+}
 
 FEffectInstallerCommunicatorHelper *FEffectInstallerCommunicatorHelper::instance()
 {
-    static FEffectInstallerCommunicatorHelper *helper = new FEffectInstallerCommunicatorHelper;
-    return helper;
+    // Start-up tasks reach it from workers; it belongs to the GUI thread.
+    static QMutex mutex;
+    QMutexLocker locker(&mutex);
+    if (!g_helper) {
+        g_helper = new FEffectInstallerCommunicatorHelper;
+        if (QCoreApplication::instance())
+            g_helper->moveToThread(QCoreApplication::instance()->thread());
+    }
+    return g_helper;
+}
+
+void FEffectInstallerCommunicatorHelper::Release()
+{
+    delete g_helper;
+    g_helper = nullptr;
 }
 
 int FEffectInstallerCommunicatorHelper::removeMarkedPackages()

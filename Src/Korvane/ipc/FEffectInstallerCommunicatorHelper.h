@@ -12,6 +12,7 @@ class FEffectInstallerCommunicatorHelper : public QObject
 
 public:
     static FEffectInstallerCommunicatorHelper *instance();
+    static void Release();
 
     // Drops the packs marked for removal; returns how many were removed.
     int removeMarkedPackages();

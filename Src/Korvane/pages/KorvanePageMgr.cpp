@@ -1030,6 +1030,24 @@ void KorvanePageMgr::slotClose(bool &ignore)
     QCoreApplication::exit(0);
 }
 
+bool KorvanePageMgr::requestClose()
+{
+    if (m_pageState == EditingScene && m_korvaneScene && !m_korvaneScene->mainForm()->closeProject()) {
+        KV_LOG_INFO("close refused by the editing window");
+        return false;
+    }
+    if ((m_pageState == TemplateEditor || m_pageState == TemplateList) && m_templateModeScene
+        && !m_templateModeScene->prepareExitForUpgrade()) {
+        KV_LOG_INFO("close refused by template mode");
+        return false;
+    }
+    bool ignore = false;
+    slotClose(ignore);
+    if (ignore)
+        KV_LOG_INFO("close refused");
+    return !ignore;
+}
+
 void KorvanePageMgr::slotWhetherShowNPS()
 {
     if (!m_npsHelp)

@@ -53,6 +53,10 @@ public:
     void releasePages();
     void openProject(const QString &path);
     void switchToPage(PageState target);
+    // Closes the editor the way closing its window does, from outside the
+    // window (a termination signal): the page settles its project first,
+    // then the close checks run. False when something refused.
+    bool requestClose();
 
     void setStartPageVisible(bool visible);
     void setKorvaneSceneVisible(bool visible);

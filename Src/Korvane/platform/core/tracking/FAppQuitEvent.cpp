@@ -6,7 +6,7 @@
 
 namespace {
 std::atomic<qint64> g_startNs{-1};
-QElapsedTimer &clock()
+QElapsedTimer &startClock()
 {
     static QElapsedTimer timer = [] {
         QElapsedTimer t;
@@ -17,9 +17,15 @@ QElapsedTimer &clock()
 }
 } // namespace
 
+FAppQuitEvent::FAppQuitEvent()
+    : KvTrackEvent(QStringLiteral("app_quit"))
+{
+    setField(QStringLiteral("running_ms"), runningTimeMs());
+}
+
 void FAppQuitEvent::startTime()
 {
-    g_startNs = clock().nsecsElapsed();
+    g_startNs = startClock().nsecsElapsed();
 }
 
 qint64 FAppQuitEvent::runningTimeMs()
@@ -27,5 +33,5 @@ qint64 FAppQuitEvent::runningTimeMs()
     const qint64 start = g_startNs;
     if (start < 0)
         return -1;
-    return (clock().nsecsElapsed() - start) / 1000000;
+    return (startClock().nsecsElapsed() - start) / 1000000;
 }

@@ -22,6 +22,8 @@ public:
 
     void sendEvent(const KvTrackEvent &event);
     void command(const QString &command, const QStringList &contents);
+    // The tracker process's own command channel; same record as command().
+    void sendMsgToProcess(const QString &command, const QStringList &contents) { this->command(command, contents); }
     void release();
 
     QString eventFile() const;

@@ -4,10 +4,24 @@
 
 #include <QDir>
 
+namespace {
+KvTcPushProxy *g_proxy = nullptr;
+QMutex g_proxyMutex;
+} // namespace
+
 KvTcPushProxy *KvTcPushProxy::getInstance()
 {
-    static KvTcPushProxy *proxy = new KvTcPushProxy;
-    return proxy;
+    QMutexLocker locker(&g_proxyMutex);
+    if (!g_proxy)
+        g_proxy = new KvTcPushProxy;
+    return g_proxy;
+}
+
+void KvTcPushProxy::release()
+{
+    QMutexLocker locker(&g_proxyMutex);
+    delete g_proxy;
+    g_proxy = nullptr;
 }
 
 void KvTcPushProxy::init(const QString &dataDir)

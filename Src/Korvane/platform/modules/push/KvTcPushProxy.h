@@ -13,6 +13,7 @@ class KvTcPushProxy : public QObject
 
 public:
     static KvTcPushProxy *getInstance();
+    static void release();
 
     void init(const QString &dataDir);
     QString dataDir() const;
