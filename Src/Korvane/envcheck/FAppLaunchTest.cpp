@@ -1,6 +1,7 @@
 #include "FAppLaunchTest.h"
 
 #include "IKvBaseLog.h"
+#include "KvConfig.h"
 
 FAppLaunchTest::FAppLaunchTest(QObject *parent)
     : QObject(parent)
@@ -9,6 +10,13 @@ FAppLaunchTest::FAppLaunchTest(QObject *parent)
 
 bool FAppLaunchTest::run()
 {
+    // The flag stays true until an orderly shutdown clears it, so finding it
+    // set means the previous run ended in a crash.
+    KvConfig *config = KvConfig::Instance();
+    m_previousRunCrashed = config->IsAppCrashed();
+    if (m_previousRunCrashed)
+        KV_LOG_INFO("the previous run did not shut down in order");
+    config->SetAppCrashed(true);
     KV_LOG_INFO("launch test: no checks to run");
     m_testRan = false;
     return m_testRan;

@@ -16,6 +16,7 @@ public:
     // Runs the test when one is due; returns whether a test ran.
     bool run();
     bool testRan() const { return m_testRan; }
+    bool previousRunCrashed() const { return m_previousRunCrashed; }
     // The cached GPU result of an earlier run, read by a start-up task.
     void loadCache();
 
@@ -24,5 +25,6 @@ public:
 
 private:
     bool m_testRan = false;
+    bool m_previousRunCrashed = false;
     bool m_safeMode = false;
 };

@@ -39,6 +39,7 @@
 #include "QAESEncryption.h"
 #include "KvAppInfoId.h"
 #include "KvAppSettings.h"
+#include "KvApplication.h"
 #include "KvCloudDisk.h"
 #include "KvCustomProductInfo.h"
 #include "KvCloudDiskViewPresenter.h"
@@ -318,6 +319,7 @@ bool KorvanePageMgr::run(const StartupPageInfo &info)
         [docProxy] { return docProxy->ensureActivateProjectExist(false, false); },
         [docProxy] { return docProxy->isDelayLoadTemplateProject(); });
     switchToPage(target);
+    KvApplication::reportFirstExpose(currentPageWidget());
 
     if (m_splash) {
         m_splash->setProgress(100);
