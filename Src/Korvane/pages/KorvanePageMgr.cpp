@@ -9,6 +9,7 @@
 #include "FCommandLineMap.h"
 #include "FEmbedWindowPopupEvent.h"
 #include "FLogRetrievalTask.h"
+#include "FLoginTokenStore.h"
 #include "FNPSHelp.h"
 #include "FNativeEngineInfoHelper.h"
 #include "FNetworkProxySetting.h"
@@ -36,7 +37,6 @@
 #include "IKvUpgradeModule.h"
 #include "KorvaneMainForm.h"
 #include "KorvaneScene.h"
-#include "QAESEncryption.h"
 #include "KvAppInfoId.h"
 #include "KvAppSettings.h"
 #include "KvApplication.h"
@@ -60,7 +60,6 @@
 #include "TemplateModeScene.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,10 +74,6 @@
 
 namespace {
 
-// The key of the stored login token is derived from this; tokens stored by
-// another build are unreadable on purpose.
-constexpr char kTokenPassphrase[] = "480159267305";
-
 // xcb event codes (response_type without the "sent" bit) and the window
 // messages the engine link understands.
 constexpr quint8 kXcbFocusIn = 9;
@@ -88,11 +83,6 @@ constexpr int kMessageWindowPosChanged = 71;
 
 std::atomic<bool> g_safeModeRequested{false};
 std::atomic<bool> g_forwardedOpenInProgress{false};
-
-QByteArray tokenKey()
-{
-    return QCryptographicHash::hash(QByteArray(kTokenPassphrase), QCryptographicHash::Sha256);
-}
 
 // Scoped hold of a process-wide re-entrance flag.
 class FlagGuard
@@ -236,31 +226,6 @@ bool KorvanePageMgr::safeModeRequested()
     return g_safeModeRequested;
 }
 
-QByteArray KorvanePageMgr::encryptLoginToken(const QByteArray &token)
-{
-    return QAESEncryption::Crypt(QAESEncryption::AES_256, QAESEncryption::ECB, token, tokenKey(), {},
-                                 QAESEncryption::ISO);
-}
-
-QByteArray KorvanePageMgr::decryptLoginToken(const QByteArray &cipher)
-{
-    if (cipher.isEmpty() || cipher.size() % 16 != 0)
-        return {};
-    const QByteArray raw =
-        QAESEncryption::Decrypt(QAESEncryption::AES_256, QAESEncryption::ECB, cipher, tokenKey(), {},
-                                QAESEncryption::ISO);
-    const QByteArray token = QAESEncryption::RemovePadding(raw, QAESEncryption::ISO);
-    if (token.isEmpty())
-        return {};
-    // A token is printable text; anything else is a wrong key or damage.
-    for (const char c : token) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u > 0x7e)
-            return {};
-    }
-    return token;
-}
-
 void KorvanePageMgr::setSplashProgress(int percent)
 {
     if (!m_splash)
@@ -375,17 +340,9 @@ bool KorvanePageMgr::autoLogin()
     if (!user.token.isEmpty() && !user.userName.isEmpty())
         return account->restoreLogin();
 
-    KvConfig *config = KvConfig::Instance();
-    // Kept as base64 text: the configuration store holds text, not bytes.
-    const QByteArray cipher = QByteArray::fromBase64(
-        config->GetAppValue(QStringLiteral("AutoLoginToken"), QStringLiteral("Token"), false, QString())
-            .toString()
-            .toLatin1());
-    const QString userId = config->GetAppValue(QStringLiteral("Uid"), QStringLiteral("Uid"), false, QString()).toString();
-    const QByteArray token = decryptLoginToken(cipher);
-    if (!cipher.isEmpty() && token.isEmpty())
-        KV_LOG_ERROR("stored login token does not decrypt; nobody is logged in");
-    if (!token.isEmpty() && !userId.isEmpty())
+    QByteArray token;
+    QString userId;
+    if (FLoginTokenStore::load(&token, &userId))
         return account->loginByToken(token, userId);
     if (m_velloqHelper.isAppStartByVelloq()) {
         const QPair<QString, QString> pair = m_velloqHelper.getUserPwdPair();
@@ -839,12 +796,7 @@ void KorvanePageMgr::onTCIDEvent(const KvTCIDEvent &event)
         if (m_startPage)
             m_startPage->presenter()->setUserId(userId);
         // The next start logs in again with what a login leaves here.
-        KvConfig *config = KvConfig::Instance();
-        const QByteArray token = event.kind == 2 ? account->currentUser().token.toUtf8() : QByteArray();
-        config->SetAppValue(QStringLiteral("AutoLoginToken"), QStringLiteral("Token"),
-                            token.isEmpty() ? QString() : QString::fromLatin1(encryptLoginToken(token).toBase64()),
-                            false);
-        config->SetAppValue(QStringLiteral("Uid"), QStringLiteral("Uid"), userId, false);
+        FLoginTokenStore::save(event.kind == 2 ? account->currentUser().token.toUtf8() : QByteArray(), userId);
         if (event.kind == 4) {
             IKvProjectRecentManager::getInstance()->reload();
             getCloudDisk()->reload();

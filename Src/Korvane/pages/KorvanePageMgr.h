@@ -82,11 +82,6 @@ public:
     static bool isMemoryLow(double totalMB, double freeMB);
     static bool safeModeRequested();
 
-    // The stored automatic-login token: AES-256 (ECB, ISO padding) under the
-    // SHA-256 of a fixed passphrase. Empty when `cipher` does not decrypt to
-    // a plausible token.
-    static QByteArray decryptLoginToken(const QByteArray &cipher);
-    static QByteArray encryptLoginToken(const QByteArray &token);
     // Restores the last login: the account service's own, the stored token,
     // or the companion launcher's user; false when nobody is logged in.
     bool autoLogin();

@@ -1,3 +1,4 @@
+#include "FLoginTokenStore.h"
 #include "FNativeEngineInfoHelper.h"
 #include "FProjectDocProxy.h"
 #include "FThirdPartyCloud.h"
@@ -119,8 +120,8 @@ private slots:
         QTest::addColumn<QByteArray>("cipher");
         QTest::addColumn<QByteArray>("token");
         const QByteArray good = "a1b2c3d4e5f60718293a4b5c6d7e8f90";
-        QTest::newRow("round trip") << KorvanePageMgr::encryptLoginToken(good) << good;
-        QTest::newRow("short token") << KorvanePageMgr::encryptLoginToken("t0k") << QByteArray("t0k");
+        QTest::newRow("round trip") << FLoginTokenStore::encrypt(good) << good;
+        QTest::newRow("short token") << FLoginTokenStore::encrypt("t0k") << QByteArray("t0k");
         QTest::newRow("empty") << QByteArray() << QByteArray();
         QTest::newRow("not a block multiple") << QByteArray(17, 'x') << QByteArray();
         QTest::newRow("all zeros") << QByteArray(32, '\0') << QByteArray();
@@ -130,7 +131,7 @@ private slots:
     {
         QFETCH(QByteArray, cipher);
         QFETCH(QByteArray, token);
-        QCOMPARE(KorvanePageMgr::decryptLoginToken(cipher), token);
+        QCOMPARE(FLoginTokenStore::decrypt(cipher), token);
     }
 
     void autoLogin_data()
@@ -139,9 +140,9 @@ private slots:
         QTest::addColumn<QString>("userId");
         QTest::addColumn<bool>("loggedIn");
         QTest::addColumn<bool>("errorLogged");
-        QTest::newRow("stored token") << KorvanePageMgr::encryptLoginToken("tok-123") << "u42" << true << false;
+        QTest::newRow("stored token") << FLoginTokenStore::encrypt("tok-123") << "u42" << true << false;
         QTest::newRow("garbage token") << QByteArray("\x01\x02garbage") << "u42" << false << true;
-        QTest::newRow("empty user id") << KorvanePageMgr::encryptLoginToken("tok-123") << "" << false << false;
+        QTest::newRow("empty user id") << FLoginTokenStore::encrypt("tok-123") << "" << false << false;
     }
     void autoLogin()
     {

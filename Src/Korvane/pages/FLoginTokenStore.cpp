@@ -1,0 +1,67 @@
+#include "FLoginTokenStore.h"
+
+#include "IKvBaseLog.h"
+#include "KvConfig.h"
+#include "QAESEncryption.h"
+
+#include <QCryptographicHash>
+
+namespace {
+
+// The key derives from this; tokens stored by another build are unreadable
+// on purpose.
+constexpr char kTokenPassphrase[] = "480159267305";
+
+const QString kTokenGroup = QStringLiteral("AutoLoginToken");
+const QString kTokenKey = QStringLiteral("Token");
+const QString kUidGroup = QStringLiteral("Uid");
+const QString kUidKey = QStringLiteral("Uid");
+
+QByteArray key()
+{
+    return QCryptographicHash::hash(QByteArray(kTokenPassphrase), QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+QByteArray FLoginTokenStore::encrypt(const QByteArray &token)
+{
+    return QAESEncryption::Crypt(QAESEncryption::AES_256, QAESEncryption::ECB, token, key(), {}, QAESEncryption::ISO);
+}
+
+QByteArray FLoginTokenStore::decrypt(const QByteArray &cipher)
+{
+    if (cipher.isEmpty() || cipher.size() % 16 != 0)
+        return {};
+    const QByteArray raw =
+        QAESEncryption::Decrypt(QAESEncryption::AES_256, QAESEncryption::ECB, cipher, key(), {}, QAESEncryption::ISO);
+    const QByteArray token = QAESEncryption::RemovePadding(raw, QAESEncryption::ISO);
+    // A token is printable text; anything else is a wrong key or damage.
+    for (const char c : token) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u > 0x7e)
+            return {};
+    }
+    return token;
+}
+
+void FLoginTokenStore::save(const QByteArray &token, const QString &userId)
+{
+    // Base64 text: the configuration store keeps text, not bytes.
+    KvConfig *config = KvConfig::Instance();
+    config->SetAppValue(kTokenGroup, kTokenKey, token.isEmpty() ? QString() : QString::fromLatin1(encrypt(token).toBase64()),
+                        false);
+    config->SetAppValue(kUidGroup, kUidKey, userId, false);
+}
+
+bool FLoginTokenStore::load(QByteArray *token, QString *userId)
+{
+    KvConfig *config = KvConfig::Instance();
+    const QByteArray cipher =
+        QByteArray::fromBase64(config->GetAppValue(kTokenGroup, kTokenKey, false, QString()).toString().toLatin1());
+    *userId = config->GetAppValue(kUidGroup, kUidKey, false, QString()).toString();
+    *token = decrypt(cipher);
+    if (!cipher.isEmpty() && token->isEmpty())
+        KV_LOG_ERROR("stored login token does not decrypt; nobody is logged in");
+    return !token->isEmpty() && !userId->isEmpty();
+}
