@@ -47,18 +47,16 @@ QByteArray FLoginTokenStore::decrypt(const QByteArray &cipher)
 
 void FLoginTokenStore::save(const QByteArray &token, const QString &userId)
 {
-    // Base64 text: the configuration store keeps text, not bytes.
     KvConfig *config = KvConfig::Instance();
-    config->SetAppValue(kTokenGroup, kTokenKey, token.isEmpty() ? QString() : QString::fromLatin1(encrypt(token).toBase64()),
-                        false);
-    config->SetAppValue(kUidGroup, kUidKey, userId, false);
+    // An invalid value removes the key.
+    config->SetAppValue(kTokenGroup, kTokenKey, token.isEmpty() ? QVariant() : QVariant(encrypt(token)), false);
+    config->SetAppValue(kUidGroup, kUidKey, userId.isEmpty() ? QVariant() : QVariant(userId), false);
 }
 
 bool FLoginTokenStore::load(QByteArray *token, QString *userId)
 {
     KvConfig *config = KvConfig::Instance();
-    const QByteArray cipher =
-        QByteArray::fromBase64(config->GetAppValue(kTokenGroup, kTokenKey, false, QString()).toString().toLatin1());
+    const QByteArray cipher = config->GetAppValue(kTokenGroup, kTokenKey, false, QByteArray()).toByteArray();
     *userId = config->GetAppValue(kUidGroup, kUidKey, false, QString()).toString();
     *token = decrypt(cipher);
     if (!cipher.isEmpty() && token->isEmpty())

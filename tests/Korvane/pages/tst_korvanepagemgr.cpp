@@ -151,7 +151,7 @@ private slots:
         QFETCH(bool, loggedIn);
         QFETCH(bool, errorLogged);
         IKvAccountService::getInstance()->logout();
-        KvConfig::Instance()->SetAppValue("AutoLoginToken", "Token", QString::fromLatin1(storedToken.toBase64()), false);
+        KvConfig::Instance()->SetAppValue("AutoLoginToken", "Token", storedToken, false);
         KvConfig::Instance()->SetAppValue("Uid", "Uid", userId, false);
         KvTestLog log;
         QCOMPARE(KorvanePageMgr::instance()->autoLogin(), loggedIn);

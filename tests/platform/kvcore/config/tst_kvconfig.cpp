@@ -166,6 +166,10 @@ private slots:
             << Setter([](KvConfig &c) { c.SetAppValue("G", "k", QVariantMap{{"a", QVariantList{1, "x"}}}); })
             << Getter([](KvConfig &c) { return QVariant(QJsonDocument::fromVariant(c.GetAppValue("G", "k")).toJson(QJsonDocument::Compact)); })
             << QVariant(QByteArray()) << QVariant(QByteArray(R"({"a":[1,"x"]})"));
+        QTest::newRow("bytes survive as bytes")
+            << Setter([](KvConfig &c) { c.SetAppValue("AutoLoginToken", "Token", QByteArray("\x00\xff\x80 t", 5)); })
+            << Getter([](KvConfig &c) { return c.GetAppValue("AutoLoginToken", "Token", false, QByteArray()); })
+            << QVariant(QByteArray()) << QVariant(QByteArray("\x00\xff\x80 t", 5));
         QTest::newRow("machine scope is apart from the user's")
             << Setter([](KvConfig &c) { c.SetAppValue("G", "k", 1, true); c.SetAppValue("G", "k", 2, false); })
             << Getter([](KvConfig &c) { return QVariant(c.GetAppValue("G", "k", true, 0).toInt() * 10 + c.GetAppValue("G", "k", false, 0).toInt()); })

@@ -135,6 +135,10 @@ QJsonValue variantToJson(const QVariant &value)
         return Codec<QDate>::toJson(value.toDate());
     case QMetaType::QSize:
         return Codec<QSize>::toJson(value.toSize());
+    case QMetaType::QByteArray:
+        // JSON has no bytes; base64 keeps every byte (read back by a
+        // QByteArray default).
+        return QString::fromLatin1(value.toByteArray().toBase64());
     default:
         return QJsonValue::fromVariant(value);
     }
@@ -153,6 +157,8 @@ QVariant jsonToVariant(const QJsonValue &json, const QVariant &defaultValue)
         return Codec<QDate>::fromJson(json, defaultValue.toDate());
     case QMetaType::QSize:
         return Codec<QSize>::fromJson(json, defaultValue.toSize());
+    case QMetaType::QByteArray:
+        return json.isString() ? QVariant(QByteArray::fromBase64(json.toString().toLatin1())) : defaultValue;
     default:
         break;
     }
