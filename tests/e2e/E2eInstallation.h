@@ -60,10 +60,12 @@ public:
 
     // Starts the editor of this installation; the process lives until the
     // test ends or kills it.
-    QProcess *start(const QStringList &arguments = {})
+    QProcess *start(const QStringList &arguments = {}, const QProcessEnvironment &extra = {})
     {
         auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(environment());
+        QProcessEnvironment env = environment();
+        env.insert(extra);
+        process->setProcessEnvironment(env);
         process->setProgram(editorPath());
         process->setArguments(arguments);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);

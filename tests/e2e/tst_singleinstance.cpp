@@ -92,6 +92,23 @@ private slots:
         QCOMPARE(first->state(), QProcess::Running);
     }
 
+    // A start that expected to forward, but found nobody left to forward to
+    // when it took the lock, restarts itself with its display and runs.
+    void displaylessStartThatWinsRestarts()
+    {
+        E2eInstallation install;
+        QProcessEnvironment extra;
+        extra.insert("KORVANE_DISPLAYLESS_FORWARD", "offscreen");
+        extra.insert("QT_QPA_PLATFORM", "minimal");
+        QProcess *editor = install.start({}, extra);
+        QVERIFY2(install.waitForLog("Splash: 100 / 100"), qPrintable(install.log()));
+        QCOMPARE(install.countInLog("restarting with a display"), 1);
+        QCOMPARE(editor->state(), QProcess::Running);
+        QProcess *second = install.start({"-open:/z.kvproj"});
+        QVERIFY(second->waitForFinished(10000));
+        QVERIFY(install.waitForLog("forwarded open: -open:/z.kvproj"));
+    }
+
     // Ten starts at the same moment: one runs, nine forward and exit 0, and
     // none of their requests is lost.
     void tenStartsAtOnce()

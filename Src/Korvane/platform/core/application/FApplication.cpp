@@ -7,9 +7,18 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
 namespace {
 
 QtMessageHandler g_previousHandler = nullptr;
+
+// Set by prepareForwardingStart; holds the platform the process was given
+// ("" when none) so a restart can put it back.
+constexpr char kDisplaylessMarker[] = "KORVANE_DISPLAYLESS_FORWARD";
 
 // Qt's own warnings end up in the editor's log instead of a console nobody reads.
 void forwardQtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -52,6 +61,8 @@ int FApplication::run()
         unInitAppLog();
         return 0;
     }
+    if (qEnvironmentVariableIsSet(kDisplaylessMarker))
+        restartWithDisplay();
     if (!canRun()) {
         KV_LOG_ERROR("%s cannot run on this machine", KV_CSTR(productName()));
         releaseInstanceLock();
@@ -89,6 +100,38 @@ void FApplication::initQueryDomainNameFunc()
 {
     // Qt resolves host names itself (getaddrinfo on a worker); nothing to hook.
     KV_LOG_TRACE("host names resolved by the system resolver");
+}
+
+void FApplication::prepareForwardingStart(const QString &productName)
+{
+    if (!KvFileLock::isHeldByOther(instanceLockPath(productName)))
+        return;
+    qputenv(kDisplaylessMarker, qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM", "minimal");
+}
+
+void FApplication::restartWithDisplay()
+{
+    KV_LOG_INFO("the running instance ended before this start took over; restarting with a display");
+    const QByteArray platform = qgetenv(kDisplaylessMarker);
+    qunsetenv(kDisplaylessMarker);
+    if (platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
+    else
+        qputenv("QT_QPA_PLATFORM", platform);
+    releaseInstanceLock();
+    unInitAppLog();
+    const QStringList arguments = QCoreApplication::arguments();
+    std::vector<QByteArray> storage;
+    std::vector<char *> argv;
+    for (const QString &argument : arguments)
+        storage.push_back(QFile::encodeName(argument));
+    for (QByteArray &argument : storage)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    ::execv("/proc/self/exe", argv.data());
+    initAppLog();
+    KV_LOG_ERROR("cannot restart (%s); going on without a display", std::strerror(errno));
 }
 
 QString FApplication::instanceLockPath(const QString &productName)

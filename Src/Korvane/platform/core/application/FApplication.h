@@ -36,6 +36,13 @@ public:
     // Installs the host-name lookup the libraries' web requests use.
     static void initQueryDomainNameFunc();
 
+    // Called before the application object exists: when another instance
+    // of `productName` runs, this start will only forward its command line,
+    // so it does without a display connection (faster to start and end).
+    // Should the other instance end before this one takes the lock, run()
+    // restarts the process with the display it was given.
+    static void prepareForwardingStart(const QString &productName);
+
     // Path of the single-instance lock of `productName`.
     static QString instanceLockPath(const QString &productName);
 
@@ -64,6 +71,7 @@ protected:
 
 private:
     bool acquireInstanceLock();
+    void restartWithDisplay();
     void releaseInstanceLock();
 
     std::unique_ptr<KvFileLock> m_instanceLock;
