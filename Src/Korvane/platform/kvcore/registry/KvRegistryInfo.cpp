@@ -1,9 +1,11 @@
 #include "KvRegistryInfo.h"
 
 #include "IKvBaseLog.h"
+#include "KvFileLock.h"
 #include "KvPaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 IKvRegistryInfo *IKvRegistryInfo::getInstance()
@@ -70,6 +72,12 @@ bool KvRegistryInfo::setValue(int id, const QVariant &value)
         KV_LOG_ERROR("registry value %d has no name", id);
         return false;
     }
+    // QSettings waits for its lock file until it looks stale (30 s); one left
+    // by a killed process is not held by anybody (Qt also flocks it), so it
+    // can go at once.
+    const QString lockFile = storeFile() + QStringLiteral(".lock");
+    if (QFile::exists(lockFile) && !KvFileLock::isHeldByOther(lockFile))
+        QFile::remove(lockFile);
     QSettings settings(storeFile(), QSettings::IniFormat);
     settings.setValue(key, value);
     settings.sync();
