@@ -10,6 +10,7 @@
 #include "IKvProjectManager.h"
 #include "KorvaneMainFormPresenter.h"
 #include "KvAppSettings.h"
+#include "KvCloseRequest.h"
 #include "KvCommunicatorMsg.h"
 #include "KvCommunicatorServer.h"
 #include "KvConfig.h"
@@ -245,12 +246,7 @@ void KorvaneMainForm::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    bool ignore = false;
-    emit sigMainFormClose(ignore);
-    if (ignore)
-        event->ignore();
-    else
-        event->accept();
+    kvAnswerCloseRequest(event, [this](bool &ignore) { emit sigMainFormClose(ignore); });
 }
 
 void KorvaneMainForm::resizeEvent(QResizeEvent *event)

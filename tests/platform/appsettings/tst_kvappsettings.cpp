@@ -1,6 +1,7 @@
 #include "KvAppSettings.h"
 #include "KvPaths.h"
 
+#include "KvTestFiles.h"
 #include "KvTestLog.h"
 
 #include <QDir>
@@ -22,20 +23,6 @@ void restart()
 {
     KvAppSettings::Release();
     KvAppSettings::GetInstance();
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QStringList corruptCopies(const QString &path)

@@ -2,6 +2,7 @@
 #include "KvConfigFile.h"
 #include "KvFileLock.h"
 
+#include "KvTestFiles.h"
 #include "KvTestLog.h"
 
 #include <QDir>
@@ -31,20 +32,6 @@ template <int N>
 QByteArray rawBytes(const char (&literal)[N])
 {
     return QByteArray(literal, N - 1);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 ino_t inodeOf(const QString &path)

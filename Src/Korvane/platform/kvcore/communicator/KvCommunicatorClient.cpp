@@ -137,15 +137,10 @@ void KvCommunicatorClient::setStallTimeout(int ms)
 
 int KvCommunicatorClient::SendMsg(const QString &command, const QStringList &contents, bool deliver)
 {
-    if (command.isEmpty()) {
-        KV_LOG_ERROR("message without a command not sent");
-        return KvCommunicator::SendInvalid;
-    }
-    const QByteArray frame = KvFrameDecoder::encode(KvCommunicatorMsg(command, contents).toText());
-    if (frame.isEmpty()) {
-        KV_LOG_ERROR("%s not sent: over the size limit of a message", KV_CSTR(command));
-        return KvCommunicator::SendInvalid;
-    }
+    QByteArray frame;
+    const int framed = KvCommunicatorMsg::frameFor(command, contents, &frame);
+    if (framed != KvCommunicator::SendOk)
+        return framed;
     if (!m_channel) {
         if (m_path.isEmpty()) {
             KV_LOG_ERROR("%s dropped: not connected to any server", KV_CSTR(command));

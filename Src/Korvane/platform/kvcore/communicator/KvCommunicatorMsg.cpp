@@ -1,6 +1,8 @@
 #include "KvCommunicatorMsg.h"
 
 #include "IKvBaseLog.h"
+#include "KvCommunicatorProtocol.h"
+#include "KvFrameDecoder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -111,4 +113,18 @@ QString KvCommunicatorMsg::toText(const QList<KvCommunicatorMsg> &messages)
 QString KvCommunicatorMsg::toText() const
 {
     return toText({*this});
+}
+
+int KvCommunicatorMsg::frameFor(const QString &command, const QStringList &contents, QByteArray *frame)
+{
+    if (command.isEmpty()) {
+        KV_LOG_ERROR("message without a command not sent");
+        return KvCommunicator::SendInvalid;
+    }
+    *frame = KvFrameDecoder::encode(KvCommunicatorMsg(command, contents).toText());
+    if (frame->isEmpty()) {
+        KV_LOG_ERROR("%s not sent: over the size limit of a message", KV_CSTR(command));
+        return KvCommunicator::SendInvalid;
+    }
+    return KvCommunicator::SendOk;
 }

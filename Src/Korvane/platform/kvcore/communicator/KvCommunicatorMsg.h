@@ -38,6 +38,10 @@ public:
     static bool parse(const QString &text, QList<KvCommunicatorMsg> *messages, QString *error);
 
     static QString toText(const QList<KvCommunicatorMsg> &messages);
+    // One message as a frame ready to write. Returns KvCommunicator::SendOk,
+    // or SendInvalid (logged) for an empty command or a message over the
+    // size limit.
+    static int frameFor(const QString &command, const QStringList &contents, QByteArray *frame);
     QString toText() const;
 
 private:

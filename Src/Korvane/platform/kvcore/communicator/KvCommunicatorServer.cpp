@@ -349,15 +349,10 @@ void KvCommunicatorServer::onProcessEnded(const QString &key, QProcess *process,
 
 int KvCommunicatorServer::SendMsgToProcess(const QString &command, const QStringList &contents, const QString &path)
 {
-    if (command.isEmpty()) {
-        KV_LOG_ERROR("message without a command not sent");
-        return KvCommunicator::SendInvalid;
-    }
-    const QByteArray frame = KvFrameDecoder::encode(KvCommunicatorMsg(command, contents).toText());
-    if (frame.isEmpty()) {
-        KV_LOG_ERROR("%s not sent: over the size limit of a message", KV_CSTR(command));
-        return KvCommunicator::SendInvalid;
-    }
+    QByteArray frame;
+    const int framed = KvCommunicatorMsg::frameFor(command, contents, &frame);
+    if (framed != KvCommunicator::SendOk)
+        return framed;
 
     if (path.isEmpty()) {
         int reached = 0;
@@ -405,15 +400,10 @@ KvCommunicator::SendResult KvCommunicatorServer::sendToHelper(Helper *helper, co
 
 int KvCommunicatorServer::sendMsgToClients(const QString &command, const QStringList &contents)
 {
-    if (command.isEmpty()) {
-        KV_LOG_ERROR("message without a command not sent");
-        return KvCommunicator::SendInvalid;
-    }
-    const QByteArray frame = KvFrameDecoder::encode(KvCommunicatorMsg(command, contents).toText());
-    if (frame.isEmpty()) {
-        KV_LOG_ERROR("%s not sent: over the size limit of a message", KV_CSTR(command));
-        return KvCommunicator::SendInvalid;
-    }
+    QByteArray frame;
+    const int framed = KvCommunicatorMsg::frameFor(command, contents, &frame);
+    if (framed != KvCommunicator::SendOk)
+        return framed;
     QSet<KvCommunicatorChannel *> helperChannels;
     for (const auto &entry : m_helpers) {
         if (entry.second->channel)

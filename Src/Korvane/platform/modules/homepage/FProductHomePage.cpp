@@ -6,6 +6,7 @@
 #include "IKvAppInfo.h"
 #include "IKvProject.h"
 #include "KvAppInfoId.h"
+#include "KvCloseRequest.h"
 #include "KvProjectSuffixHelper.h"
 
 #include <QCloseEvent>
@@ -285,12 +286,7 @@ void FProductHomePage::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    bool ignore = false;
-    emit sigClose(ignore);
-    if (ignore)
-        event->ignore();
-    else
-        event->accept();
+    kvAnswerCloseRequest(event, [this](bool &ignore) { emit sigClose(ignore); });
 }
 
 void FProductHomePage::slotOpenProjectClicked()

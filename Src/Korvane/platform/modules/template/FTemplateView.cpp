@@ -1,6 +1,7 @@
 #include "FTemplateView.h"
 
 #include "FTemplateViewPresenter.h"
+#include "KvCloseRequest.h"
 #include "KvUIScene.h"
 
 #include <QCloseEvent>
@@ -82,12 +83,7 @@ bool FTemplateView::useSelectedTemplate()
 
 void FTemplateView::closeEvent(QCloseEvent *event)
 {
-    bool ignore = false;
-    emit sigClose(ignore);
-    if (ignore)
-        event->ignore();
-    else
-        event->accept();
+    kvAnswerCloseRequest(event, [this](bool &ignore) { emit sigClose(ignore); });
 }
 
 void FTemplateView::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 #include "FVideoTemplatePresenter.h"
 #include "IKvBaseLog.h"
 #include "IKvProject.h"
+#include "KvCloseRequest.h"
 #include "KvProjectAspectRatioType.h"
 #include "KvUIScene.h"
 #include "KvUndoRedoService.h"
@@ -137,12 +138,7 @@ void FVideoTemplate::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    bool ignore = false;
-    emit sigClose(ignore);
-    if (ignore)
-        event->ignore();
-    else
-        event->accept();
+    kvAnswerCloseRequest(event, [this](bool &ignore) { emit sigClose(ignore); });
 }
 
 void FVideoTemplate::showEvent(QShowEvent *event)
