@@ -1,5 +1,7 @@
 #include "KvConfigFile.h"
 
+#include "KvDir.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -126,6 +128,7 @@ QString KvConfigFile::keepCorruptCopy(const QString &path, const QByteArray &byt
         copy = QStringLiteral("%1.corrupt-%2-%3").arg(path, stamp).arg(n);
     if (!writeDurably(copy, bytes, error))
         return QString();
+    KvDir::pruneAsideCopies(path);
     return copy;
 }
 

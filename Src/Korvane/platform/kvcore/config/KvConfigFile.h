@@ -36,7 +36,8 @@ public:
     // a reader or a crash sees the old file or the new one, never a mix.
     static bool write(const QString &path, const QJsonObject &root, QString *error);
 
-    // Writes `bytes` to "<path>.corrupt-<UTC time>" and returns that path;
+    // Writes `bytes` to "<path>.corrupt-<UTC time>" (keeping the newest three
+    // such copies) and returns that path;
     // empty (and `error` set) when it could not.
     static QString keepCorruptCopy(const QString &path, const QByteArray &bytes, QString *error);
 

@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
+
+#include <algorithm>
 
 bool KvDir::checkDir(const QString &path, bool create)
 {
@@ -50,4 +53,62 @@ bool KvDir::copyDirectoryFiles(const QString &source, const QString &target, boo
         QFile::setPermissions(destination, QFile::permissions(destination) | QFileDevice::WriteOwner);
     }
     return ok;
+}
+
+bool KvDir::removeTree(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (info.isSymLink() || (info.exists() && !info.isDir())) {
+        // A link is dropped itself; QDir would walk into its target.
+        if (!QFile::remove(path)) {
+            KV_LOG_ERROR("cannot remove %s", KV_CSTR(path));
+            return false;
+        }
+        return true;
+    }
+    if (!info.exists())
+        return true;
+    // Below the top, removeRecursively() removes links as files.
+    if (!QDir(path).removeRecursively()) {
+        KV_LOG_ERROR("cannot remove the folder %s", KV_CSTR(path));
+        return false;
+    }
+    return true;
+}
+
+QString KvDir::moveAside(const QString &path, QString *error, int keep)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = QStringLiteral("%1.corrupt-%2").arg(path, stamp);
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = QStringLiteral("%1.corrupt-%2-%3").arg(path, stamp).arg(n);
+    QFile file(path);
+    if (!file.rename(aside)) {
+        if (error)
+            *error = file.errorString();
+        return QString();
+    }
+    pruneAsideCopies(path, keep);
+    return aside;
+}
+
+void KvDir::pruneAsideCopies(const QString &path, int keep)
+{
+    const QFileInfo info(path);
+    const QString prefix = info.fileName() + QStringLiteral(".corrupt-");
+    QFileInfoList copies =
+        QDir(info.absolutePath()).entryInfoList({prefix + QLatin1Char('*')}, QDir::Files | QDir::System | QDir::Hidden);
+    if (copies.size() <= keep)
+        return;
+    // Oldest first: by modification time, then by name (the stamp sorts).
+    std::sort(copies.begin(), copies.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        const QDateTime ta = a.lastModified(), tb = b.lastModified();
+        return ta != tb ? ta < tb : a.fileName() < b.fileName();
+    });
+    for (int i = 0; i < copies.size() - keep; ++i) {
+        if (!QFile::remove(copies.at(i).absoluteFilePath()))
+            KV_LOG_ERROR("cannot remove the old copy %s", KV_CSTR(copies.at(i).absoluteFilePath()));
+    }
 }
