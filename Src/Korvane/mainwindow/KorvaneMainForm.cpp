@@ -1,5 +1,7 @@
 #include "KorvaneMainForm.h"
 
+#include "KvCommunicatorCommands.h"
+
 #include "FMediaLibraryView.h"
 #include "FMediaPlayerModuleWidget.h"
 #include "FProjectDocProxy.h"
@@ -35,7 +37,6 @@ namespace {
 
 constexpr int kTitleHeight = 32;
 const QSize kDefaultSize(1280, 720);
-const QString kReopenCommand = QStringLiteral("CMD_REOPEN_APP");
 
 } // namespace
 
@@ -187,11 +188,11 @@ void KorvaneMainForm::slotHasReward(bool isReward)
 void KorvaneMainForm::slotReceveMsgFrom(const QString &text)
 {
     // Most texts are for other receivers; only parse what concerns the window.
-    if (!text.contains(kReopenCommand))
+    if (!text.contains(KvCommand::ReopenApp))
         return;
     const QList<KvCommunicatorMsg> messages = KvCommunicatorMsg::buildListFromString(text);
     for (const KvCommunicatorMsg &message : messages) {
-        if (!message.contains(kReopenCommand))
+        if (!message.contains(KvCommand::ReopenApp))
             continue;
         if (isMinimized()) {
             setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

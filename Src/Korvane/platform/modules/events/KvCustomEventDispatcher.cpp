@@ -1,5 +1,7 @@
 #include "KvCustomEventDispatcher.h"
 
+#include "KvLazySingleton.h"
+
 #include "IKvBaseLog.h"
 
 #include <QCoreApplication>
@@ -38,9 +40,9 @@ struct Registry
 
 Registry &registry()
 {
-    // Never destroyed: targets may outlive static destruction.
-    static auto *instance = new Registry;
-    return *instance;
+    // Released with the other singletons at shutdown; a target that posts
+    // after that finds an empty registry and its event is dropped.
+    return *KvLazySingleton<Registry>::instance();
 }
 
 // Lives as a child of its target, so it follows the target to other threads
@@ -94,6 +96,10 @@ void KvCustomEventDispatcher::registerListener(QObject *target, const QString &e
     if (!firstForTarget)
         return;
     QObject::connect(target, &QObject::destroyed, [](QObject *gone) {
+        // A target that dies after shutdown released the registry has
+        // nothing left to unregister; do not make a new registry for it.
+        if (!KvLazySingleton<Registry>::exists())
+            return;
         Registry &reg = registry();
         QMutexLocker locker(&reg.mutex);
         reg.handlers.remove(gone);
