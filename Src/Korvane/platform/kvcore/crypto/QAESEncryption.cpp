@@ -76,43 +76,49 @@ QByteArray QAESEncryption::pad(const QByteArray &plain) const
         padded.append(kBlockSize - rest, char(kBlockSize - rest));
         break;
     case ISO:
-        if (rest != 0) {
-            padded.append('\x80');
-            padded.append(kBlockSize - rest - 1, '\0');
-        }
+        padded.append('\x80');
+        padded.append(kBlockSize - rest - 1, '\0');
         break;
     }
     return padded;
 }
 
-QByteArray QAESEncryption::RemovePadding(const QByteArray &raw, Padding padding)
+QByteArray QAESEncryption::RemovePadding(const QByteArray &raw, Padding padding, bool *ok)
 {
-    QByteArray result = raw;
+    if (ok)
+        *ok = true;
     switch (padding) {
-    case ZERO:
-        while (!result.isEmpty() && result.endsWith('\0'))
-            result.chop(1);
-        break;
+    case ZERO: {
+        int size = raw.size();
+        while (size > 0 && raw.at(size - 1) == '\0')
+            --size;
+        return raw.left(size);
+    }
     case PKCS7: {
         const int count = raw.isEmpty() ? 0 : static_cast<unsigned char>(raw.back());
         bool valid = count >= 1 && count <= kBlockSize && count <= raw.size();
         for (int i = raw.size() - count; valid && i < raw.size(); ++i)
             valid = static_cast<unsigned char>(raw.at(i)) == count;
-        if (!valid) {
-            KV_LOG_ERROR("AES: %d bytes end in no valid PKCS7 padding; left as they are", int(raw.size()));
-            break;
-        }
-        result.chop(count);
+        if (valid)
+            return raw.left(raw.size() - count);
+        KV_LOG_ERROR("AES: %d bytes end in no valid PKCS7 padding: corrupt data or a wrong key", int(raw.size()));
         break;
     }
-    case ISO:
-        while (!result.isEmpty() && result.endsWith('\0'))
-            result.chop(1);
-        if (result.endsWith('\x80'))
-            result.chop(1);
+    case ISO: {
+        // Only zeros may follow the marker, and all of it lies in the final
+        // block; a tail without the marker is never taken for plaintext.
+        int marker = raw.size() - 1;
+        while (marker >= 0 && raw.at(marker) == '\0')
+            --marker;
+        if (marker >= 0 && raw.at(marker) == '\x80' && raw.size() - marker <= kBlockSize)
+            return raw.left(marker);
+        KV_LOG_ERROR("AES: %d bytes end in no ISO padding marker: corrupt data or a wrong key", int(raw.size()));
         break;
     }
-    return result;
+    }
+    if (ok)
+        *ok = false;
+    return {};
 }
 
 QByteArray QAESEncryption::run(bool encrypt, const QByteArray &input, const QByteArray &key, const QByteArray &iv) const

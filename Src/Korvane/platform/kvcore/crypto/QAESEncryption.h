@@ -6,15 +6,16 @@
 // without padding; this class pads and unpads by the framework's own rules:
 //   ZERO   zeros up to the next block; none when the length is a multiple of 16.
 //   PKCS7  1..16 bytes, each holding the pad length; always present.
-//   ISO    0x80 then zeros up to the next block; none when the length is
-//          already a multiple of 16.
-// decode() returns the padded plaintext; RemovePadding() strips it. Because
-// ZERO and ISO leave whole blocks unpadded, stripping cannot tell padding
-// from plaintext that itself ends in zeros (or, for ISO, in 0x80 plus zeros):
-// such trailing bytes are lost. Callers that store binary data must use PKCS7.
+//   ISO    0x80 then zeros up to the next block; always present (a whole
+//          block of padding when the length is a multiple of 16), so the
+//          last 0x80 of the final block is always the marker.
+// decode() returns the padded plaintext; RemovePadding() strips it. ISO and
+// PKCS7 keep every plaintext whole, trailing zeros included. ZERO cannot tell
+// padding from plaintext that ends in zeros: such trailing bytes are lost.
 //
 // Failures (wrong key or IV size, ciphertext that is empty or not whole
-// blocks) log one error line and return an empty array.
+// blocks, padding that is not there) log one error line and return an empty
+// array.
 class QAESEncryption
 {
 public:
@@ -29,8 +30,10 @@ public:
     QByteArray encode(const QByteArray &plain, const QByteArray &key, const QByteArray &iv = {});
     QByteArray decode(const QByteArray &cipher, const QByteArray &key, const QByteArray &iv = {});
 
-    // A PKCS7 tail that is not valid padding is left as it is (error logged).
-    static QByteArray RemovePadding(const QByteArray &raw, Padding padding);
+    // A tail that is not valid ISO or PKCS7 padding means the data is corrupt
+    // (or the key wrong): an empty result, `ok` false and an error line;
+    // nothing is guessed. `ok` tells an empty plaintext from that.
+    static QByteArray RemovePadding(const QByteArray &raw, Padding padding, bool *ok = nullptr);
 
     static QByteArray Crypt(Aes level, Mode mode, const QByteArray &plain, const QByteArray &key,
                             const QByteArray &iv = {}, Padding padding = ISO);
