@@ -2,7 +2,9 @@
 
 #include "KvTestLog.h"
 
+#include <QAbstractEventDispatcher>
 #include <QNetworkAccessManager>
+#include <QProcess>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -10,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+
+#include <climits>
+#include <cstdio>
 
 namespace {
 
@@ -71,6 +76,40 @@ private slots:
         KvNetwork::ReleaseManeger();
         QVERIFY(released.isNull());
         QVERIFY(KvNetwork::GetNetManager());
+    }
+
+    // An idle process with a network manager does not wake for bearer
+    // polling, unless the user's environment asks for it. Measured in a
+    // child, since the interval is fixed once per process.
+    void noBearerPolling_data()
+    {
+        QTest::addColumn<QByteArray>("userValue");
+        QTest::addColumn<QByteArray>("effective");
+        QTest::addColumn<int>("minWakeups");
+        QTest::addColumn<int>("maxWakeups");
+        QTest::newRow("not set") << QByteArray() << QByteArray::number(INT_MAX) << 0 << 3;
+        QTest::newRow("the user's value wins") << QByteArray("100") << QByteArray("100") << 5 << 1000;
+    }
+    void noBearerPolling()
+    {
+        QFETCH(QByteArray, userValue);
+        QFETCH(QByteArray, effective);
+        QFETCH(int, minWakeups);
+        QFETCH(int, maxWakeups);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(KvNetwork::kBearerPollVariable);
+        if (!userValue.isEmpty())
+            environment.insert(KvNetwork::kBearerPollVariable, userValue);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {"--idle-manager", "1200"});
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitCode(), 0);
+        const QList<QByteArray> words = child.readAllStandardOutput().trimmed().split(' ');
+        QCOMPARE(words.size(), 2);
+        QCOMPARE(words.at(0), effective);
+        const int wakeups = words.at(1).toInt();
+        QVERIFY2(wakeups >= minWakeups && wakeups <= maxWakeups, words.at(1).constData());
     }
 
     void download_data()
@@ -149,5 +188,26 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestKvNetwork)
+// Run as a child: makes the manager, idles for the given time and prints the
+// poll interval in force and how often the event loop woke.
+int runIdleManager(int ms)
+{
+    int wakeups = 0;
+    KvNetwork::GetNetManager();
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, [&wakeups] { ++wakeups; });
+    QTimer::singleShot(ms, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCoreApplication::exec();
+    std::printf("%s %d\n", qgetenv(KvNetwork::kBearerPollVariable).constData(), wakeups);
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--idle-manager") == 0)
+        return runIdleManager(QByteArray(argv[2]).toInt());
+    TestKvNetwork test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_kvnetwork.moc"

@@ -14,12 +14,31 @@
 #include <QThreadStorage>
 #include <QTimer>
 
+#include <limits>
 #include <memory>
+#include <mutex>
 
 namespace {
 
 QNetworkAccessManager *s_guiManager = nullptr;
 QThreadStorage<QNetworkAccessManager *> s_threadManagers;
+
+// Qt 5's QNetworkAccessManager creates the process's network configuration
+// manager, whose generic bearer engine polls the network interfaces from a
+// timer every 10 s for as long as the process runs: an idle editor would
+// wake for it. Nothing here uses bearer management (sessions, roaming,
+// networkAccessible), so the poll interval is pushed out of reach before the
+// first manager exists; the variable is read once, when polling starts. A
+// negative value would also stop it but makes Qt warn on standard error. A
+// value the user set in the environment wins.
+void keepBearerManagementQuiet()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (!qEnvironmentVariableIsSet(KvNetwork::kBearerPollVariable))
+            qputenv(KvNetwork::kBearerPollVariable, QByteArray::number(std::numeric_limits<int>::max()));
+    });
+}
 
 bool onGuiThread()
 {
@@ -39,6 +58,7 @@ struct KvNetwork::Download
 
 QNetworkAccessManager *KvNetwork::GetNetManager()
 {
+    keepBearerManagementQuiet();
     if (onGuiThread()) {
         if (!s_guiManager)
             s_guiManager = new QNetworkAccessManager;

@@ -21,7 +21,10 @@ class KvNetwork : public QObject
     Q_OBJECT
 
 public:
+    // The first call turns Qt's bearer polling off (see KvNetwork.cpp) unless
+    // the environment already sets kBearerPollVariable.
     static QNetworkAccessManager *GetNetManager();
+    static constexpr const char *kBearerPollVariable = "QT_BEARER_POLL_TIMEOUT";
     // GUI thread, at shutdown; a later GetNetManager() makes a new one.
     static void ReleaseManeger();
     // True when an interface other than loopback is up with an address.

@@ -13,6 +13,7 @@ KvElapsedTimer::KvElapsedTimer(const char *name, const char *file, const char *f
 
 KvElapsedTimer::~KvElapsedTimer()
 {
-    GetGlobalLogInstance()->info(m_file, m_function, m_line, "%s elapsed %lld ms", m_name,
+    // The end line of a long operation: trace level, like every begin/end line.
+    GetGlobalLogInstance()->trace(m_file, m_function, m_line, "%s elapsed %lld ms", m_name,
                                  static_cast<long long>(m_timer.elapsed()));
 }

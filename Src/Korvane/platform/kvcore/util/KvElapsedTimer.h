@@ -2,7 +2,8 @@
 
 #include <QElapsedTimer>
 
-// Times the scope it lives in and logs "<name> elapsed <n> ms" when it ends.
+// Times the scope it lives in and logs "<name> elapsed <n> ms" at trace level
+// when it ends (the end line of a long operation).
 // The line carries the file, function and line of the code that made the
 // timer, not of this class.
 class KvElapsedTimer
