@@ -218,22 +218,26 @@ private slots:
         QTest::addColumn<QStringList>("tasks");
         QTest::addColumn<QStringList>("orders");
         QTest::addColumn<QString>("error");
+        // Mistakes in the description itself, which the builder also returns.
+        QTest::addColumn<int>("describeErrors");
         QTest::newRow("unknown name") << QStringList{"A", "*B: A Missing"} << QStringList{"A<B"}
-                                      << "\"B\" follows \"Missing\", which is no task of the graph";
+                                      << "\"B\" follows \"Missing\", which is no task of the graph" << 1;
         QTest::newRow("name known to the creator")
-            << QStringList{"A: Known", "B: A"} << QStringList{"Known<A", "A<B"} << QString();
-        QTest::newRow("two tasks wait for each other")
-            << QStringList{"A: B", "B: A", "C: A"} << QStringList{"A<B", "A<C"} << "\"A\" no longer follows \"B\"";
+            << QStringList{"A: Known", "B: A"} << QStringList{"Known<A", "A<B"} << QString() << 0;
+        QTest::newRow("two tasks wait for each other") << QStringList{"A: B", "B: A", "C: A"}
+                                                       << QStringList{"A<B", "A<C"} << "\"A\" no longer follows \"B\"" << 1;
         QTest::newRow("task follows itself")
-            << QStringList{"*A: A", "B: A"} << QStringList{"A<B"} << "\"A\" follows itself";
+            << QStringList{"*A: A", "B: A"} << QStringList{"A<B"} << "\"A\" follows itself" << 1;
         QTest::newRow("cycle of three on the main thread")
             << QStringList{"*A: C", "*B: A", "*C: B", "D: C"} << QStringList{"A<B", "B<C", "C<D"}
-            << "\"A\" no longer follows \"C\"";
+            << "\"A\" no longer follows \"C\"" << 1;
+        QTest::newRow("name added twice") << QStringList{"A", "B: A", "A"} << QStringList{}
+                                          << "task \"A\" added twice" << 1;
         QTest::newRow("task throws") << QStringList{"!A", "B: A", "*C: B"} << QStringList{"A<B", "B<C"}
-                                     << "task \"A\" threw: boom";
-        QTest::newRow("task fails") << QStringList{"*?A", "B: A"} << QStringList{"A<B"} << "task \"A\" failed";
+                                     << "task \"A\" threw: boom" << 0;
+        QTest::newRow("task fails") << QStringList{"*?A", "B: A"} << QStringList{"A<B"} << "task \"A\" failed" << 0;
         QTest::newRow("task waits for its own project")
-            << QStringList{"~A", "*~B: A", "C: B"} << QStringList{"A<B", "B<C"} << "waits for its own project";
+            << QStringList{"~A", "*~B: A", "C: B"} << QStringList{"A<B", "B<C"} << "waits for its own project" << 0;
     }
 
     void badGraphsStillFinish()
@@ -241,6 +245,7 @@ private slots:
         QFETCH(QStringList, tasks);
         QFETCH(QStringList, orders);
         QFETCH(QString, error);
+        QFETCH(int, describeErrors);
 
         KvTestLog log;
         Journal journal;
@@ -267,13 +272,14 @@ private slots:
         }
         std::unique_ptr<KvScheduleProject> owner(builder.create());
         project = owner.get();
+        QVERIFY2(builder.errors().size() == describeErrors, qPrintable(builder.errors().join('\n')));
 
         project->start();
         project->waitForFinished();
 
         QVERIFY(project->isFinished());
         for (const QString &name : project->taskNames())
-            QCOMPARE(journal.runs(name), 1);
+            QCOMPARE(journal.runs(name), project->taskNames().count(name));
         for (const QString &order : orders) {
             const QStringList pair = order.split('<');
             QVERIFY2(journal.endedBefore(pair[0], pair[1]), qPrintable(order));

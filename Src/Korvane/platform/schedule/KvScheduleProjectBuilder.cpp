@@ -25,12 +25,15 @@ KvScheduleProjectBuilder &KvScheduleProjectBuilder::add(const QString &name, std
                                       : new KvDefaultScheduleTask(name, std::move(function));
     if (!task) {
         KV_LOG_ERROR("no task made for \"%s\"; it is left out", KV_CSTR(name));
+        m_errors << QStringLiteral("no task made for \"%1\"").arg(name);
         m_current = -1;
         m_lastAddFailed = true;
         return *this;
     }
-    if (m_graph.indexOf(name) >= 0)
+    if (m_graph.indexOf(name) >= 0) {
         KV_LOG_ERROR("task \"%s\" added twice; orders name the first", KV_CSTR(name));
+        m_errors << QStringLiteral("task \"%1\" added twice").arg(name);
+    }
     m_current = m_graph.addTask(task, name, false);
     m_lastAddFailed = false;
     return *this;
@@ -71,17 +74,24 @@ KvScheduleProject *KvScheduleProjectBuilder::create(QObject *parent)
             if (predecessor < 0) {
                 KV_LOG_ERROR("task \"%s\" follows \"%s\", which is no task of the graph; the order is ignored",
                              KV_CSTR(m_graph.nodes()[successor].name), KV_CSTR(name));
+                m_errors << QStringLiteral("task \"%1\" follows \"%2\", which is no task of the graph")
+                                .arg(m_graph.nodes()[successor].name, name);
                 continue;
             }
             m_graph.addOrder(predecessor, successor);
         }
     }
 
+    if (const int dropped = m_graph.breakCycles())
+        m_errors << QStringLiteral("%1 orders dropped: they closed a cycle").arg(dropped);
+
     auto *project = new KvScheduleProject(std::move(m_graph));
     m_graph = KvScheduleGraph();
     m_after.clear();
     m_current = -1;
     m_lastAddFailed = false;
+    m_lastErrors = m_errors;
+    m_errors.clear();
 
     // Main-thread tasks are delivered through the owner's event loop, which
     // must be the main one even for a graph built on a worker.

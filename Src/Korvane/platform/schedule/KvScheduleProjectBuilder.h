@@ -25,7 +25,9 @@ class QObject;
 // gives nothing the order is logged at error level and ignored. Orders that
 // close a cycle are logged and dropped (see KvScheduleGraph::breakCycles), so
 // every task of the graph runs and the project always finishes. A name added
-// twice is logged; both tasks run and after() refers to the first.
+// twice is logged; both tasks run and after() refers to the first. Each of
+// these mistakes is also returned by errors(), so that a caller (or a test of
+// the graph) can refuse a graph that is not what it describes.
 class KvScheduleProjectBuilder
 {
 public:
@@ -50,6 +52,12 @@ public:
     // empty afterwards and may describe another graph.
     KvScheduleProject *create(QObject *parent = nullptr);
 
+    // The mistakes in the description of the graph last created: refused
+    // adds, names added twice, orders naming no task, orders closing a
+    // cycle. Empty when the graph is
+    // exactly as described.
+    QStringList errors() const { return m_lastErrors; }
+
 private:
     // Whether there is a current task; logs when a call has none to act on.
     bool hasCurrent(const char *operation) const;
@@ -59,4 +67,6 @@ private:
     QHash<int, QStringList> m_after;
     int m_current = -1;
     bool m_lastAddFailed = false;
+    QStringList m_errors;
+    QStringList m_lastErrors;
 };
