@@ -1,6 +1,7 @@
 #include "FSafeZipExtractor.h"
 
 #include "IKvBaseLog.h"
+#include "KvDir.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -195,14 +197,20 @@ FSafeZipExtractor::Result FSafeZipExtractor::extract(const QString &zipFile, con
     // Left behind by a run that ended half-way.
     const QString scratchPattern = rootName + QStringLiteral(".unpack-");
     const QDir parent(parentDir);
-    for (const QString &stale : parent.entryList({scratchPattern + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden))
-        QDir(parent.filePath(stale)).removeRecursively();
+    // Anything of that name goes, a planted link included: removeTree drops
+    // the link itself and never what it points to.
+    const QDir::Filters anyEntry = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString &stale : parent.entryList({scratchPattern + QLatin1Char('*')}, anyEntry))
+        KvDir::removeTree(parent.filePath(stale));
     // Beside the target, so that the final move is a rename on one file system.
     QTemporaryDir scratch(QDir(parentDir).filePath(scratchPattern + QStringLiteral("XXXXXX")));
     if (!scratch.isValid()) {
         KV_LOG_ERROR("cannot create a temporary folder in %s: %s", KV_CSTR(parentDir), KV_CSTR(scratch.errorString()));
         return Result::WriteFailed;
     }
+    // The old tip folder moves in here below and may itself be a link.
+    scratch.setAutoRemove(false);
+    const auto dropScratch = qScopeGuard([&scratch] { KvDir::removeTree(scratch.path()); });
 
     FSafeZipExtractor extraction(zipFile, rootName, limits);
     const Result result = extraction.unpackInto(scratch.path());

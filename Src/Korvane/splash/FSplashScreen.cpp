@@ -3,6 +3,7 @@
 #include "FStartTipLoader.h"
 #include "IKvBaseLog.h"
 #include "KvConfig.h"
+#include "KvLocale.h"
 #include "KvNetwork.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFutureWatcher>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -87,7 +87,8 @@ FSplashScreen::FSplashScreen(QScreen *screen)
         emit sigSloganReady();
     });
     const QString dataDir = m_dataDir;
-    const QString languageKey = FStartTipLoader::languageKey(QLocale());
+    // The editor's interface language, which may differ from the system's.
+    const QString languageKey = FStartTipLoader::languageKey(KvLocale::instance()->languageType());
     m_loaderFuture = QtConcurrent::run([dataDir, languageKey] { return FStartTipLoader::load(dataDir, languageKey); });
     loader->setFuture(m_loaderFuture);
 
@@ -148,7 +149,7 @@ void FSplashScreen::slotSloganUpdate()
     QString trailing = iconMarkup(tipDir, tip.lasticon);
     if (!trailing.isEmpty())
         trailing.prepend(QLatin1Char(' '));
-    const QString alignment = FStartTipLoader::languageType(QLocale()) == FStartTipLoader::LanguageArabic
+    const QString alignment = FStartTipLoader::isRightToLeft(KvLocale::instance()->languageType())
                                   ? QStringLiteral("text-align:right")
                                   : QStringLiteral("text-align:left");
     m_tipLabel->setText(
@@ -212,7 +213,7 @@ void FSplashScreen::startDownload()
 {
     const QString address = KvConfig::Instance()->GetCBSUrl(kTipPageKey);
     if (address.isEmpty()) {
-        KV_LOG_TRACE("DownLoad StartTips URL err: no address for \"%s\"", KV_CSTR(kTipPageKey));
+        KV_LOG_INFO("DownLoad StartTips URL err: no address for \"%s\"", KV_CSTR(kTipPageKey));
         return;
     }
     const QUrl url(address, QUrl::StrictMode);

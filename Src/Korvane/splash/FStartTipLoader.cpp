@@ -2,13 +2,16 @@
 
 #include "FSafeZipExtractor.h"
 #include "IKvBaseLog.h"
+#include "KvDir.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QXmlStreamReader>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -37,41 +40,62 @@ bool declaresDocumentType(const QByteArray &xml)
 
 } // namespace
 
-int FStartTipLoader::languageType(const QLocale &locale)
+QString FStartTipLoader::languageKey(int languageType)
 {
-    switch (locale.language()) {
-    case QLocale::Chinese:
-        if (locale.script() == QLocale::TraditionalChineseScript || locale.country() == QLocale::Taiwan
-            || locale.country() == QLocale::HongKong || locale.country() == QLocale::Macau)
-            return LanguageChineseTraditional;
-        return LanguageChineseSimplified;
-    case QLocale::Arabic:
-        return LanguageArabic;
-    case QLocale::Portuguese:
-        return locale.country() == QLocale::Brazil ? LanguagePortugueseBrazil : LanguageOther;
-    default:
-        return LanguageOther;
-    }
-}
-
-QString FStartTipLoader::languageKey(const QLocale &locale)
-{
-    // The interface is English where no language is set.
-    if (locale.language() == QLocale::C)
+    // The interface languages and the locale each stands for.
+    struct Language
+    {
+        int type;
+        const char *code;
+        const char *country;
+    };
+    static const Language kLanguages[] = {
+        {LanguageEnglish, "en", "US"},
+        {2, "de", "DE"},
+        {3, "ja", "JP"},
+        {4, "fr", "FR"},
+        {5, "es", "ES"},
+        {6, "it", "IT"},
+        {7, "pt", "PT"},
+        {LanguageChineseSimplified, "zh", "CN"},
+        {LanguageChineseTraditional, "zh", "TW"},
+        {10, "ko", "KR"},
+        {11, "ru", "RU"},
+        {LanguageArabic, "ar", "SA"},
+        {13, "nl", "NL"},
+        {14, "pl", "PL"},
+        {15, "tr", "TR"},
+        {16, "th", "TH"},
+        {17, "id", "ID"},
+        {18, "vi", "VN"},
+        {19, "ms", "MY"},
+        {20, "sv", "SE"},
+        {21, "cs", "CZ"},
+        {22, "hi", "IN"},
+        {LanguagePortugueseBrazil, "pt", "BR"},
+    };
+    const auto found = std::find_if(std::begin(kLanguages), std::end(kLanguages),
+                                    [languageType](const Language &language) { return language.type == languageType; });
+    if (found == std::end(kLanguages)) {
+        KV_LOG_INFO("interface language type %d unknown to the start tips; English tips are used", languageType);
         return QStringLiteral("en");
-    // name() is "language_COUNTRY".
-    const QString name = locale.name();
-    QString key = name.section(QLatin1Char('_'), 0, 0);
-    switch (languageType(locale)) {
+    }
+    QString key = QString::fromLatin1(found->code);
+    switch (languageType) {
     case LanguageChineseSimplified:
     case LanguageChineseTraditional:
     case LanguagePortugueseBrazil:
-        key += QLatin1Char('_') + name.section(QLatin1Char('_'), 1, 1);
+        key += QLatin1Char('_') + QString::fromLatin1(found->country);
         break;
     default:
         break;
     }
     return key.toLower();
+}
+
+bool FStartTipLoader::isRightToLeft(int languageType)
+{
+    return languageType == LanguageArabic;
 }
 
 QString FStartTipLoader::packageFile(const QString &dataDir)
@@ -119,7 +143,7 @@ void FStartTipLoader::unpackPackage(const QString &dataDir)
     if (result != FSafeZipExtractor::Result::Ok) {
         KV_LOG_ERROR("start tip package %s not used: %s; no start tips", KV_CSTR(package),
                      FSafeZipExtractor::resultName(result));
-        QDir(tipDir(dataDir)).removeRecursively();
+        KvDir::removeTree(tipDir(dataDir));
     }
 }
 

@@ -5,27 +5,27 @@
 #include <QList>
 #include <QString>
 
-class QLocale;
-
 // Reads the start tips, off the user-interface thread: first unpacks the tip
 // package that an earlier run downloaded, then reads the tips of one language
 // from the tip file. Every failure is logged and gives no tips.
 class FStartTipLoader
 {
 public:
-    // Interface language types of the locale service that the tips depend on.
+    // Interface language types (`KvLocale::languageType()`) the tips treat
+    // apart.
     enum LanguageType {
-        LanguageOther = 0,
+        LanguageEnglish = 1,
         LanguageChineseSimplified = 8,
         LanguageChineseTraditional = 9,
         LanguageArabic = 12, // the right-to-left one
         LanguagePortugueseBrazil = 23,
     };
 
-    static int languageType(const QLocale &locale);
-    // The language code, with "_" and the country code for the types whose
-    // tips are kept per country; lower case.
-    static QString languageKey(const QLocale &locale);
+    // The tip file's key of an interface language type: its language code,
+    // with "_" and the country code for the types whose tips are kept per
+    // country; lower case. An unknown type reads the English tips.
+    static QString languageKey(int languageType);
+    static bool isRightToLeft(int languageType);
 
     // "<dataDir>/StartTips.zip", "<dataDir>/StartTips" and its "startTips.xml".
     static QString packageFile(const QString &dataDir);

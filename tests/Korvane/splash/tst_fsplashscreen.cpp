@@ -1,6 +1,7 @@
 #include "FSplashScreen.h"
 #include "FStartTipLoader.h"
 #include "KvConfig.h"
+#include "KvLocale.h"
 #include "KvPaths.h"
 
 #include "KvTestLog.h"
@@ -101,6 +102,8 @@ private slots:
 
     void cleanup()
     {
+        KvLocale::instance()->setLanguageType(1);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QDir(dataDir()).removeRecursively();
         QFile::remove(KvPaths::userConfigDir() + "/CBSUrls.ini");
     }
@@ -136,6 +139,91 @@ private slots:
             QCOMPARE(oneCycle, tips);
         }
         QCOMPARE(label->text().isEmpty(), tips.isEmpty());
+    }
+
+    // The tips and their direction follow the editor's interface language,
+    // whatever the system's locale says.
+    void interfaceLanguage_data()
+    {
+        QTest::addColumn<int>("languageType");
+        QTest::addColumn<QString>("systemLocale");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("alignment");
+
+        QTest::newRow("English interface, Arabic system") << 1 << "ar_EG" << "tip-en" << "text-align:left";
+        QTest::newRow("Arabic interface, English system") << 12 << "en_US" << "tip-ar" << "text-align:right";
+        QTest::newRow("simplified Chinese interface, Taiwanese system") << 8 << "zh_TW" << "tip-zhcn"
+                                                                          << "text-align:left";
+        QTest::newRow("traditional Chinese interface") << 9 << "en_US" << "tip-zhtw" << "text-align:left";
+        QTest::newRow("Brazilian interface, Portuguese system") << 23 << "pt_PT" << "tip-ptbr" << "text-align:left";
+        QTest::newRow("Portuguese interface, Brazilian system") << 7 << "pt_BR" << "tip-pt" << "text-align:left";
+    }
+
+    void interfaceLanguage()
+    {
+        QFETCH(int, languageType);
+        QFETCH(QString, systemLocale);
+        QFETCH(QString, tip);
+        QFETCH(QString, alignment);
+
+        writeFile(FStartTipLoader::tipFile(dataDir()),
+                  "<startTips>"
+                  "<lan lan=\"en\"><Tips value=\"tip-en\"/></lan>"
+                  "<lan lan=\"ar\"><Tips value=\"tip-ar\"/></lan>"
+                  "<lan lan=\"zh_CN\"><Tips value=\"tip-zhcn\"/></lan>"
+                  "<lan lan=\"zh_TW\"><Tips value=\"tip-zhtw\"/></lan>"
+                  "<lan lan=\"pt\"><Tips value=\"tip-pt\"/></lan>"
+                  "<lan lan=\"pt_BR\"><Tips value=\"tip-ptbr\"/></lan>"
+                  "</startTips>");
+        QLocale::setDefault(QLocale(systemLocale));
+        KvLocale::instance()->setLanguageType(languageType);
+        FSplashScreen splash;
+        QSignalSpy ready(&splash, &FSplashScreen::sigSloganReady);
+        QVERIFY(ready.wait(10000));
+        const QString text = splash.findChild<QLabel *>("tipLabel")->text();
+        QCOMPARE(QRegularExpression("tip-[a-z]+").match(text).captured(), tip);
+        QVERIFY2(text.contains(alignment), qPrintable(text));
+    }
+
+    // A missing or unusable address is a normal state of the installation,
+    // not an error of the editor.
+    void unusableAddressIsNoError_data()
+    {
+        QTest::addColumn<QByteArray>("address");
+        QTest::newRow("none configured") << QByteArray();
+        QTest::newRow("not a web address") << QByteArray("ftp://example.org/tips.zip");
+        QTest::newRow("not an address") << QByteArray("http://exa mple.org/%zz");
+    }
+
+    void unusableAddressIsNoError()
+    {
+        QFETCH(QByteArray, address);
+        if (!address.isEmpty())
+            writeFile(KvPaths::userConfigDir() + "/CBSUrls.ini", "[CBSUrl]\nLaunchStartupC71=" + address + "\n");
+
+        QList<QPair<IKvBaseLog::Level, QString>> lines;
+        QMutex mutex;
+        GetGlobalLogInstance()->setObserver([&](IKvBaseLog::Level level, const std::string &message) {
+            QMutexLocker lock(&mutex);
+            lines.append({level, QString::fromStdString(message)});
+        });
+        {
+            FSplashScreen splash;
+            QSignalSpy ready(&splash, &FSplashScreen::sigSloganReady);
+            QVERIFY(ready.wait(10000));
+        }
+        GetGlobalLogInstance()->setObserver({});
+
+        int reported = 0;
+        for (const auto &line : lines) {
+            QVERIFY2(line.first != IKvBaseLog::Level::Error, qPrintable(line.second));
+            if (line.second.contains("DownLoad StartTips URL err")) {
+                QCOMPARE(line.first, IKvBaseLog::Level::Info);
+                ++reported;
+            }
+        }
+        QCOMPARE(reported, 1);
+        QVERIFY(!QFile::exists(FStartTipLoader::packageFile(dataDir()) + ".part"));
     }
 
     void download_data()

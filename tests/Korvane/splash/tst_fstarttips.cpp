@@ -5,7 +5,6 @@
 #include "TestZip.h"
 
 #include <QDirIterator>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -180,26 +179,93 @@ private slots:
 
     void languageKey_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("key");
         QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("rightToLeft");
 
-        QTest::newRow("English") << "en_US" << "en" << int(FStartTipLoader::LanguageOther);
-        QTest::newRow("no language set") << "C" << "en" << int(FStartTipLoader::LanguageOther);
-        QTest::newRow("Chinese simplified") << "zh_CN" << "zh_cn" << int(FStartTipLoader::LanguageChineseSimplified);
-        QTest::newRow("Chinese, Taiwan") << "zh_TW" << "zh_tw" << int(FStartTipLoader::LanguageChineseTraditional);
-        QTest::newRow("Portuguese, Brazil") << "pt_BR" << "pt_br" << int(FStartTipLoader::LanguagePortugueseBrazil);
-        QTest::newRow("Portuguese, Portugal") << "pt_PT" << "pt" << int(FStartTipLoader::LanguageOther);
-        QTest::newRow("Arabic") << "ar_EG" << "ar" << int(FStartTipLoader::LanguageArabic);
+        QTest::newRow("English") << 1 << "en" << false;
+        QTest::newRow("German") << 2 << "de" << false;
+        QTest::newRow("Portuguese, Portugal: language only") << 7 << "pt" << false;
+        QTest::newRow("Chinese simplified") << 8 << "zh_cn" << false;
+        QTest::newRow("Chinese traditional") << 9 << "zh_tw" << false;
+        QTest::newRow("Arabic, right to left") << 12 << "ar" << true;
+        QTest::newRow("last of the preferences' list") << 22 << "hi" << false;
+        QTest::newRow("Portuguese, Brazil") << 23 << "pt_br" << false;
+        QTest::newRow("unknown type reads English") << 99 << "en" << false;
+        QTest::newRow("no type") << 0 << "en" << false;
     }
 
     void languageKey()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, key);
         QFETCH(int, type);
-        QCOMPARE(FStartTipLoader::languageKey(QLocale(locale)), key);
-        QCOMPARE(FStartTipLoader::languageType(QLocale(locale)), type);
+        QFETCH(QString, key);
+        QFETCH(bool, rightToLeft);
+        QCOMPARE(FStartTipLoader::languageKey(type), key);
+        QCOMPARE(FStartTipLoader::isRightToLeft(type), rightToLeft);
+    }
+
+    // Leftovers of an interrupted unpack are cleared before the next one; a
+    // link of that name must go without touching what it points to.
+    void leftoversNeverFollowLinks_data()
+    {
+        QTest::addColumn<QString>("leftover");
+        QTest::addColumn<bool>("packageIntact");
+
+        QTest::newRow("link to a folder, good package") << "dirlink" << true;
+        QTest::newRow("link to a folder, broken package") << "dirlink" << false;
+        QTest::newRow("link to a file") << "filelink" << true;
+        QTest::newRow("dangling link") << "dangling" << true;
+        QTest::newRow("real leftover folder") << "folder" << true;
+        QTest::newRow("tip folder is a link, broken package") << "tiplink" << false;
+        QTest::newRow("tip folder is a link, good package") << "tiplink" << true;
+    }
+
+    void leftoversNeverFollowLinks()
+    {
+        QFETCH(QString, leftover);
+        QFETCH(bool, packageIntact);
+
+        QTemporaryDir tmp;
+        const QString data = tmp.filePath("data");
+        const QString victim = tmp.filePath("victim");
+        QVERIFY(QDir().mkpath(data) && QDir().mkpath(victim + "/sub"));
+        for (const QString &name : {QStringLiteral("/keep.txt"), QStringLiteral("/sub/keep.txt")}) {
+            QFile file(victim + name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep") == 4);
+        }
+        const QString planted = leftover == "tiplink" ? data + "/StartTips" : data + "/StartTips.unpack-abc123";
+        if (leftover == "dirlink" || leftover == "tiplink")
+            QVERIFY(QFile::link(victim, planted));
+        else if (leftover == "filelink")
+            QVERIFY(QFile::link(victim + "/keep.txt", planted));
+        else if (leftover == "dangling")
+            QVERIFY(QFile::link(tmp.filePath("nowhere"), planted));
+        else
+            QVERIFY(QDir().mkpath(planted + "/StartTips"));
+
+        QByteArray bytes = "not a zip";
+        if (packageIntact) {
+            QVERIFY(writeTestZip(tmp.filePath("p.zip"), {{"StartTips/startTips.xml", kXml}}));
+            QFile zip(tmp.filePath("p.zip"));
+            QVERIFY(zip.open(QIODevice::ReadOnly));
+            bytes = zip.readAll();
+        }
+        QFile package(FStartTipLoader::packageFile(data));
+        QVERIFY(package.open(QIODevice::WriteOnly) && package.write(bytes) == bytes.size());
+        package.close();
+
+        KvTestLog log;
+        const QList<FStartTip> tips = FStartTipLoader::load(data, "en");
+
+        QVERIFY(QFile::exists(victim + "/keep.txt"));
+        QVERIFY(QFile::exists(victim + "/sub/keep.txt"));
+        QVERIFY(!QFileInfo(planted).isSymLink());
+        if (leftover != "tiplink")
+            QVERIFY(!QFileInfo::exists(planted));
+        QVERIFY(!QFileInfo::exists(FStartTipLoader::packageFile(data)));
+        QCOMPARE(tips.size(), packageIntact ? 1 : 0);
+        QCOMPARE(QDir(data).entryList({"StartTips.unpack-*"}, QDir::AllEntries | QDir::System | QDir::Hidden),
+                 QStringList());
     }
 };
 
