@@ -7,22 +7,21 @@
 #include "SysMemory.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QMap>
 #include <QObject>
 #include <QPointer>
-#include <QSharedPointer>
 
-#include <atomic>
 #include <functional>
+#include <memory>
 
-class FLogRetrievalTask;
-class FNPSHelp;
+class FAccountSession;
+class FForwardedOpenHandler;
+class FPageWindowEventFilter;
 class FProductHomePage;
-class FTcPushWorker;
-class HwInfoHelper;
+class FPushChannelHost;
+class FStartupBackgroundWork;
+class FUpgradeCoordinator;
 class IKvUpgradeModule;
 class KorvaneScene;
-class QThread;
 class QWidget;
 class TemplateModeScene;
 
@@ -30,6 +29,9 @@ class TemplateModeScene;
 // editing scene and template mode. It is the only writer of the page state;
 // every page change asked for from inside a page's own signal is deferred
 // to the next event-loop turn so the page is never destroyed in its signal.
+// The account, the background work of start-up, the upgrade module, the
+// push channel and the window messages each live in a helper of their own;
+// the slots here hand over to them.
 class KorvanePageMgr : public QObject,
                        public KvLazySingleton<KorvanePageMgr>,
                        public IKvTCIDEventObserver,
@@ -70,7 +72,9 @@ public:
     bool hasStartPage() const { return m_startPage != nullptr; }
     bool hasKorvaneScene() const { return m_korvaneScene != nullptr; }
     bool hasTemplateModeScene() const { return m_templateModeScene != nullptr; }
-    IKvUpgradeModule *upgradeModule() const { return m_upgradeModule; }
+    IKvUpgradeModule *upgradeModule() const;
+    FAccountSession *accountSession() const { return m_account.get(); }
+    FStartupBackgroundWork *backgroundWork() const { return m_background.get(); }
 
     // The first page after start-up. The two queries are asked only when
     // the command line and settings do not settle it.
@@ -125,45 +129,42 @@ public slots:
 
 private:
     friend class KvLazySingleton<KorvanePageMgr>;
+    friend class FPageFactory;
+    friend class FStartupHandover;
     KorvanePageMgr();
 
     void init();
     void connectSignals();
-    void setSplashProgress(int percent);
-    void startBackgroundJob();
-    void startLogRetrieval();
-    void checkUpdaterExe();
     void deferBackHomepage();
     void enterEditingFromStartPage(const QString &path);
     void useTemplate(QObject *templateMedia, const QString &first, const QString &second);
     void enterTemplateMode();
     void locateInMediaLibrary(const QString &itemName);
-    bool networkAvailable();
-    void armSurveyTimer();
+    void goToMediaLibrary(int categoryType, int id, const QString &keyWord);
+    // The editing scene's main form, or the template editor, settles its
+    // project before an exit (forced upgrade, restart, logout, close).
+    bool pageAgreesToLeave();
+    bool editingFormAgrees();
     void dropStartPage();
     void destroyKorvaneScene();
     void destroyTemplateModeScene();
     void raiseOnReopen(const QString &message);
+    void raiseEditingWindow();
 
     PageState m_pageState = NoPage;
-    FProductHomePage *m_startPage = nullptr;
-    KorvaneScene *m_korvaneScene = nullptr;
-    TemplateModeScene *m_templateModeScene = nullptr;
+    std::unique_ptr<FProductHomePage> m_startPage;
+    std::unique_ptr<KorvaneScene> m_korvaneScene;
+    std::unique_ptr<TemplateModeScene> m_templateModeScene;
     KvVelloqHelper m_velloqHelper;
-    FNPSHelp *m_npsHelp = nullptr;
-    bool m_surveyTimerArmed = false;
-    bool m_templateDownloadRunning = false;
-    bool m_downloadPromptShown = false;
-    QObject *m_downloadContext = nullptr;
     QPointer<QWidget> m_currentPageWidget;
-    IKvUpgradeModule *m_upgradeModule = nullptr;
-    HwInfoHelper *m_hwInfoHelper = nullptr;
-    bool m_messageCaddyStarted = false;
     QString m_shareDescriptionFile;
-    FLogRetrievalTask *m_retrievalTask = nullptr;
-    QSharedPointer<FTcPushWorker> m_pushWorker;
-    QThread *m_pushThread = nullptr;
 
-    FSplashScreen *m_splash = nullptr;
+    std::unique_ptr<FUpgradeCoordinator> m_upgrade;
+    std::unique_ptr<FPushChannelHost> m_push;
+    std::unique_ptr<FStartupBackgroundWork> m_background;
+    std::unique_ptr<FAccountSession> m_account;
+    std::unique_ptr<FPageWindowEventFilter> m_windowFilter;
+    std::unique_ptr<FForwardedOpenHandler> m_forwardedOpen;
+
     bool m_quickTutorialAsked = false;
 };

@@ -101,6 +101,18 @@ public:
     void setUpgradeCycleChangeHadShow(bool showed) { setValue(KvConfigSettings::UpgradeCycleChangeHadShow, showed); }
     bool IsCreativeHintShowed() const { return value(KvConfigSettings::CreativeHintShowed); }
     void SetCreativeHintShowed(bool showed) { setValue(KvConfigSettings::CreativeHintShowed, showed); }
+    // The main form's first-use hint of the creative helper: an application
+    // value of its own group, written when the helper opens.
+    static constexpr const char *CreativeHintFirstTimeGroup = "FirstTime";
+    static constexpr const char *CreativeHintFirstTimeKey = "IsCreativeHintShowed";
+    bool IsCreativeHintFirstTimeShowed() const
+    {
+        return GetAppValue(QLatin1String(CreativeHintFirstTimeGroup), QLatin1String(CreativeHintFirstTimeKey), false, false).toBool();
+    }
+    void SetCreativeHintFirstTimeShowed(bool showed)
+    {
+        SetAppValue(QLatin1String(CreativeHintFirstTimeGroup), QLatin1String(CreativeHintFirstTimeKey), showed, false);
+    }
     bool IsCreativeUpdated() const { return value(KvConfigSettings::CreativeUpdated); }
     void SetCreativeUpdated(bool updated) { setValue(KvConfigSettings::CreativeUpdated, updated); }
     qint64 GetCreativeUpdateTime() const { return value(KvConfigSettings::CreativeUpdateTime); }

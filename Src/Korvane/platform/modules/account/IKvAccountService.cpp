@@ -82,13 +82,13 @@ bool IKvAccountService::login(const KvAccountUser &user, int how, bool byUser)
     if (!m_nextLoginResult) {
         m_nextLoginResult = true;
         KV_LOG_ERROR("login of \"%s\" refused", KV_CSTR(user.userId));
-        notifyObservers({KvTCIDEvent::kLoginFailed, 1, how, byUser, QStringLiteral("refused")});
+        notifyObservers({KvTCIDEvent::kLoginFailed, KvTCIDEvent::kFailure, how, byUser, QStringLiteral("refused")});
         return false;
     }
     m_user = user;
     m_loggedIn = true;
     KV_LOG_INFO("logged in as \"%s\"", KV_CSTR(user.userId));
-    notifyObservers({KvTCIDEvent::kLogin, 0, how, byUser, user.userId});
+    notifyObservers({KvTCIDEvent::kLogin, KvTCIDEvent::kSuccess, how, byUser, user.userId});
     emit sigLoginStateChanged(true);
     return true;
 }
@@ -103,7 +103,7 @@ void IKvAccountService::logout()
     KV_LOG_INFO("logout of \"%s\"", KV_CSTR(userId));
     m_user = {};
     m_loggedIn = false;
-    notifyObservers({KvTCIDEvent::kLogout, 0, 0, true, userId});
+    notifyObservers({KvTCIDEvent::kLogout, KvTCIDEvent::kSuccess, 0, true, userId});
     emit sigLoginStateChanged(false);
 }
 
