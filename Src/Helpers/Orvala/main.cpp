@@ -3,6 +3,7 @@
 // and answers every message with an echo, so that the editor's side can be
 // seen working from outside.
 #include "IKvBaseLog.h"
+#include "KvCommunicatorCommands.h"
 #include "KvHelperChannel.h"
 
 #include <QCoreApplication>
@@ -14,14 +15,14 @@ int main(int argc, char *argv[])
 
     KvHelperChannel channel;
     QObject::connect(&channel, &KvHelperChannel::sigMessage, [&channel](const KvCommunicatorMsg &message) {
-        if (message.contains(QStringLiteral("CMD_ORVALA_REOPEN")))
+        if (message.contains(QString(KvCommand::OrvalaReopen)))
             KV_LOG_INFO("showing %s", KV_CSTR(message.firstContent()));
-        channel.send(QStringLiteral("CMD_HELPER_ECHO"), QStringList{message.command()} + message.contents());
+        channel.send(QString(KvCommand::HelperEcho), QStringList{message.command()} + message.contents());
     });
     if (!channel.open())
         return 2;
 
     KV_LOG_INFO("showing %s", KV_CSTR(startContents.value(0)));
-    channel.send(QStringLiteral("CMD_ORVALA_STARTED"), startContents);
+    channel.send(QString(KvCommand::OrvalaStarted), startContents);
     return app.exec();
 }

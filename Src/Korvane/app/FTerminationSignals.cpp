@@ -4,6 +4,7 @@
 
 #include <QSocketNotifier>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -14,11 +15,16 @@
 namespace {
 
 int g_pipe[2] = {-1, -1};
+// Lock-free, so the handler may store to it.
+std::atomic<int> g_pendingSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler needs a lock-free flag");
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void onPosixSignal(int signalNumber)
 {
     const int saved = errno;
+    int none = 0;
+    g_pendingSignal.compare_exchange_strong(none, signalNumber);
     const char byte = char(signalNumber);
     // Async-signal-safe; a full pipe means a signal is already pending.
     if (::write(g_pipe[1], &byte, 1) < 0) {
@@ -63,6 +69,11 @@ FTerminationSignals::~FTerminationSignals()
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;
+}
+
+int FTerminationSignals::pendingSignal()
+{
+    return g_pendingSignal.load();
 }
 
 void FTerminationSignals::readSignal()

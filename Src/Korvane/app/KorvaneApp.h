@@ -7,7 +7,6 @@
 
 #include <QMap>
 #include <QMutex>
-#include <QPointer>
 #include <QStringList>
 
 #include <atomic>
@@ -17,6 +16,7 @@ class FAppLaunchTest;
 class FCBSUpdater;
 class FSplashScreen;
 class FProjectDocProxy;
+class FStartUpTasks;
 class KvScheduleProject;
 class FSystemMonitorThread;
 class FTerminationSignals;
@@ -24,6 +24,12 @@ class QObject;
 
 // The editor's application object. Either it forwards its command line to
 // the instance that already runs and ends, or it becomes that instance.
+//
+// Termination signals are handled from init() on. One that arrives before the
+// first page is up ends start-up at the next step: what has started is
+// released in the usual order, the crash flag is cleared and the exit status
+// is 0. Once the event loop runs, a signal closes the editor like its close
+// button.
 class KorvaneApp : public FApplication
 {
     Q_OBJECT
@@ -34,6 +40,12 @@ public:
 
     KorvaneApp(int &argc, char **argv);
     ~KorvaneApp() override;
+
+    // Before the application object exists: process-wide settings the toolkit
+    // reads at its start. The xcb GL integration is turned off, since nothing
+    // in the editor draws with OpenGL and loading the GL driver costs memory
+    // and start-up time; a value the user set in the environment wins.
+    static void prepareProcessEnvironment();
 
     bool notify(QObject *receiver, QEvent *event) override;
 
@@ -50,9 +62,9 @@ public:
     bool initMainAppFlag() override;
     bool needSingleInstance() const override;
 
-    // Sends the command line to the running instance: one command, then a
-    // 200 ms pause so that it leaves before this process ends.
-    void callExistAppDoSomething();
+    // Sends the command line to the running instance: one command, delivered
+    // within a few seconds or reported as lost; true when delivered.
+    bool callExistAppDoSomething();
 
     // The first instance's reading of its command line (a start-up task on a
     // worker thread): remembers what to open once the editor is up.
@@ -79,34 +91,34 @@ public:
     // missing folders are not collected.
     static QStringList unwritableFolders(const QStringList &folders);
 
-private:
-    // Start-up graph tasks.
-    bool runLaunchTest();
-    bool initKvEnv();
-    bool checkFolderPermission();
-    bool initProjectEditor();
-    void startSecondGraph();
-    bool initProject();
-    bool initTcPush();
-    bool connectSignals();
-    void onLanguageChanged();
-    FCBSUpdater *cbsUpdater();
-    QString tcPushDataDir() const;
+    // True once a termination signal arrived before the event loop; start-up
+    // then skips what is left. Any thread.
+    bool startUpInterrupted();
 
+private:
+    friend class FStartUpTasks;
+
+    bool runLaunchTest();
+    void startSecondGraph();
+    FCBSUpdater *cbsUpdater();
+    void onTerminationSignal(int signalNumber);
     void initRegistryInfo();
     int runRecoveryPrompt(bool *unsavedProjectFound);
 
     std::unique_ptr<FAppLaunchTest> m_launchTest;
     FSplashScreen *m_splash = nullptr;
     KvVelloqHelper m_velloqHelper;
-    KvScheduleProject *m_secondTaskProject = nullptr;
+    std::unique_ptr<KvScheduleProject> m_secondTaskProject;
     AppTestResult m_launchResult;
-    FCBSUpdater *m_cbsUpdater = nullptr;
+    FCBSUpdater *m_cbsUpdater = nullptr; // child of this object
     std::atomic<bool> m_pathNotWritable{false};
     bool m_checkUnsavedProject = true;
     qint32 m_userTimeMs = 0;
     std::unique_ptr<FSystemMonitorThread> m_memoryMonitor;
     QMutex m_memoryMonitorMutex;
     QStringList m_firstGraphTaskNames;
-    FTerminationSignals *m_terminationSignals = nullptr;
+    std::unique_ptr<FStartUpTasks> m_startUpTasks;
+    std::unique_ptr<FTerminationSignals> m_terminationSignals;
+    std::atomic<bool> m_startUpInterrupted{false};
+    bool m_inEventLoop = false;
 };

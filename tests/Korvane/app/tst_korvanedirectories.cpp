@@ -65,17 +65,35 @@ private slots:
         QVERIFY(!registry->setValue(7, "unnamed"));
     }
 
+    // Each of the fifteen positions of the record handed to the environment
+    // manager: an application-information value (by id), the program data
+    // folder, or the effect folders joined. Every value gets a marker of its
+    // own, so a value in the wrong place cannot pass.
+    void environmentRecord_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("expected");
+        const QStringList expected = {"id8", "id8", "id14", "programdata", "id15", "id16", "id17", "id19",
+                                      "id20;id24;id25", "id21", "id27", "id11", "id63", "id64", "id8"};
+        for (int position = 0; position < expected.size(); ++position)
+            QTest::addRow("%d: %s", position, qPrintable(expected[position])) << position << expected[position];
+    }
     void environmentRecord()
     {
-        const QStringList values = KorvaneDirectories::environmentValues(m_root.filePath("data"));
+        QFETCH(int, position);
+        QFETCH(QString, expected);
+        IKvAppInfo *info = IKvAppInfo::getInstance();
+        const QList<int> ids = {8, 11, 14, 15, 16, 17, 19, 20, 21, 24, 25, 27, 63, 64};
+        QHash<int, QVariant> saved;
+        for (int id : ids) {
+            saved[id] = info->getValue(id);
+            info->setValue(id, QStringLiteral("id%1").arg(id));
+        }
+        const QStringList values = KorvaneDirectories::environmentValues("programdata");
+        for (int id : ids)
+            info->setValue(id, saved[id]);
         QCOMPARE(values.size(), 15);
-        QCOMPARE(values.at(2), m_root.filePath("install/resources"));
-        QCOMPARE(values.at(3), m_root.filePath("data"));
-        QCOMPARE(values.at(8), QStringList({m_root.filePath("data/Default Effects"),
-                                            m_root.filePath("docs/Download/Downloaded"),
-                                            m_root.filePath("docs/Download/Korvane")})
-                                   .join(';'));
-        QCOMPARE(values.first(), values.last());
+        QCOMPARE(values.at(position), expected);
     }
 
     // The installation's configuration is copied once; later changes to it

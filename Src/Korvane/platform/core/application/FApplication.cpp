@@ -59,7 +59,7 @@ int FApplication::run()
     if (needSingleInstance() && !acquireInstanceLock()) {
         alreadyRun();
         unInitAppLog();
-        return 0;
+        return m_alreadyRunResult;
     }
     if (qEnvironmentVariableIsSet(kDisplaylessMarker))
         restartWithDisplay();

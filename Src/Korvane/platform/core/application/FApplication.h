@@ -13,6 +13,9 @@ class KvFileLock;
 //   another instance holds the lock:  alreadyRun()
 //   otherwise:                        init(), prepareRun(), doRun(), runFinished()
 //
+// run() returns doRun()'s result, or for a forwarding start what alreadyRun()
+// set with setAlreadyRunResult() (0 unless it failed).
+//
 // The instance lock is taken before init() and held until runFinished() has
 // returned. It is an flock on a file in the user's private runtime directory,
 // so a lock left by a killed process, or a lock file with any contents, never
@@ -68,6 +71,8 @@ public:
 
 protected:
     bool holdsInstanceLock() const;
+    // The exit status of a forwarding start; non-zero when it failed.
+    void setAlreadyRunResult(int result) { m_alreadyRunResult = result; }
 
 private:
     bool acquireInstanceLock();
@@ -75,4 +80,5 @@ private:
     void releaseInstanceLock();
 
     std::unique_ptr<KvFileLock> m_instanceLock;
+    int m_alreadyRunResult = 0;
 };

@@ -21,7 +21,8 @@ void FCBSUpdater::requestTargetUrl(int requestType, const QString &pageKey)
 {
     const QString url = KvConfig::Instance()->GetCBSUrl(pageKey);
     KV_LOG_INFO("address of %s: %s", KV_CSTR(pageKey), url.isEmpty() ? "(none configured)" : KV_CSTR(url));
-    QTimer::singleShot(0, this, [this, requestType, url] { emit sigTargetUrlFinished(requestType, url); });
+    QTimer::singleShot(0, this,
+                       [this, requestType, url] { emit sigTargetUrlFinished(requestType, !url.isEmpty(), url); });
 }
 
 FCBSUpdater *createCBSUpdater(QObject *parent)

@@ -13,12 +13,14 @@ public:
     explicit FCBSUpdater(QObject *parent = nullptr);
 
     void refresh();
-    // Asks for the address of a page; answered by sigTargetUrlFinished.
+    // Asks for the address of a page; answered by sigTargetUrlFinished,
+    // which fails (bSucceed false, empty address) when the page key has no
+    // address configured.
     void requestTargetUrl(int requestType, const QString &pageKey);
 
 signals:
     void sigRefreshed();
-    void sigTargetUrlFinished(int requestType, const QString &url);
+    void sigTargetUrlFinished(int etype, bool bSucceed, const QString &targetUrl);
 };
 
 FCBSUpdater *createCBSUpdater(QObject *parent = nullptr);

@@ -1,6 +1,7 @@
 #include "FForwardCommand.h"
 
 #include "FCommandLineMap.h"
+#include "KvCommunicatorCommands.h"
 #include "KvVelloqHelper.h"
 
 const QString FForwardCommand::ServerName = QStringLiteral("NEW_SERVER_KORVANE_COMMUNICATOR_NAME");
@@ -10,13 +11,13 @@ FForwardCommand FForwardCommand::forStartArguments(const QMap<QString, QString> 
     const QString openEntry = map.value(FCommandLineMap::kOpenKey);
     const QString shareEntry = map.value(FCommandLineMap::kShareKey);
     if (!openEntry.isEmpty())
-        return {QStringLiteral("CMD_OPEN_PROJECT"), {openEntry}};
+        return {QString(KvCommand::OpenProject), {openEntry}};
     const QVariantMap templateMap = velloq.getPrjTemplateMap();
     if (!templateMap.isEmpty())
-        return {QStringLiteral("CMD_ORVALA_DOWNLOAD"),
+        return {QString(KvCommand::OrvalaDownload),
                 {templateMap.value(QStringLiteral("url")).toString(),
                  templateMap.value(QStringLiteral("name")).toString()}};
     if (!shareEntry.isEmpty())
-        return {QStringLiteral("CMD_CLOUDDISK_SHAREINFO"), {shareEntry}};
-    return {QStringLiteral("CMD_REOPEN_APP"), {QStringLiteral(" ")}};
+        return {QString(KvCommand::ClouddiskShareinfo), {shareEntry}};
+    return {QString(KvCommand::ReopenApp), {QStringLiteral(" ")}};
 }

@@ -1,6 +1,7 @@
 #include "FNativeEngineInfoHelper.h"
 
 #include "IKvBaseLog.h"
+#include "KvLazySingleton.h"
 
 #include <QMutex>
 
@@ -15,8 +16,7 @@ std::atomic<int> g_activations{0};
 
 FNativeEngineInfoHelper *FNativeEngineInfoHelper::instance()
 {
-    static FNativeEngineInfoHelper helper;
-    return &helper;
+    return KvLazySingleton<FNativeEngineInfoHelper>::instance();
 }
 
 void FNativeEngineInfoHelper::SetProcessPath(const QString &path)

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 
+template <class T>
+class KvLazySingleton;
+
 // The link to the native engine process ("Ordwick.exe"). The editor only
 // records where the engine lives; the engine process itself is not started
 // on this platform, so the helper reports no engine (engineExists() false)
@@ -32,5 +35,6 @@ signals:
     void sigActiveMainWindow();
 
 private:
+    friend class KvLazySingleton<FNativeEngineInfoHelper>;
     FNativeEngineInfoHelper() = default;
 };

@@ -1,9 +1,10 @@
 #include "StartupTimingTracker.h"
 
+#include "KvLazySingleton.h"
+
 StartupTimingTracker *StartupTimingTracker::instance()
 {
-    static StartupTimingTracker tracker;
-    return &tracker;
+    return KvLazySingleton<StartupTimingTracker>::instance();
 }
 
 void StartupTimingTracker::start(const QString &name)

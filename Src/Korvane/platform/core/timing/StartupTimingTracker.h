@@ -7,6 +7,9 @@
 
 #include <memory>
 
+template <class T>
+class KvLazySingleton;
+
 // Named start-up timers shared by every thread. A section's result is its
 // elapsed time minus the time the user spent in dialogs meanwhile.
 class StartupTimingTracker
@@ -27,6 +30,7 @@ public:
     bool isRunning(const QString &name) const;
 
 private:
+    friend class KvLazySingleton<StartupTimingTracker>;
     StartupTimingTracker() = default;
 
     mutable QReadWriteLock m_lock;
