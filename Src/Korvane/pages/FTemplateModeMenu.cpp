@@ -29,10 +29,11 @@ FTemplateModeMenu::FTemplateModeMenu(bool loggedIn, QWidget *parent)
 
     QMenu *help = addMenu(iconFor(QStringLiteral(":/Resource/TemplateMode/icon16_help-normal.png")), tr("Help"));
     help->setObjectName(QStringLiteral("FTemplateModeMenu_Help"));
-    addEntry(help, Survey, tr("Take the Survey"));
     addEntry(help, Feedback, tr("Feedback"));
     addEntry(help, CheckForUpdate, tr("Check for Update"));
     addEntry(help, About, tr("About..."));
+    // The survey stands beside Help, not in it.
+    addEntry(this, Survey, tr("Take the Survey"));
 
     const QString accountIcon = QStringLiteral(":/Resource/TemplateMode/icon16_account-normal.png");
     if (loggedIn)

@@ -8,8 +8,15 @@ FUpdateProjectEditorPlayer::FUpdateProjectEditorPlayer(QObject *owner)
     : m_anchor(owner ? nullptr : std::make_unique<QObject>())
     , m_player(createMediaPlayer(owner ? owner : m_anchor.get()))
 {
-    IKvProjectManager::getInstance()->setEditorPlayer(m_player);
-    updateProjectEditorPlayer();
+    IKvProjectManager *manager = IKvProjectManager::getInstance();
+    manager->setEditorPlayer(m_player);
+    // A scene entered from the start page is built before its project is
+    // opened; the manager binds the player when that project is made
+    // current, and the page manager confirms it once the open is done.
+    if (manager->currentProject())
+        updateProjectEditorPlayer();
+    else
+        KV_LOG_TRACE("editor player waits for the project");
 }
 
 FUpdateProjectEditorPlayer::~FUpdateProjectEditorPlayer()

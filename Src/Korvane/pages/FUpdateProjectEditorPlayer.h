@@ -12,7 +12,9 @@ class QObject;
 class FUpdateProjectEditorPlayer
 {
 public:
-    // The player belongs to `owner`; without one, to this mix-in.
+    // The player belongs to `owner`; without one, to this mix-in. It is
+    // handed to the project manager, which binds it to the project current
+    // now or made current later.
     explicit FUpdateProjectEditorPlayer(QObject *owner = nullptr);
     virtual ~FUpdateProjectEditorPlayer();
 
@@ -21,8 +23,9 @@ public:
 
     IKvMediaPlayer *editorPlayer() const;
 
-protected:
-    // Binds the player to the current project; without one it stays unbound.
+    // Binds the player to the current project; without one it stays unbound
+    // and the missing project is logged. Called once the scene's project is
+    // open: a scene built with a project binds it at construction.
     void updateProjectEditorPlayer();
 
 private:

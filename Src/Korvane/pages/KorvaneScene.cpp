@@ -9,6 +9,7 @@
 #include "KorvaneMainFormPresenter.h"
 #include "KvAppSettings.h"
 #include "KvCommunicatorClient.h"
+#include "KvCommunicatorCommands.h"
 #include "KvElapsedTimer.h"
 #include "KvMessageId.h"
 #include "KvProjectChangedMessage.h"
@@ -87,9 +88,9 @@ void KorvaneScene::enterTimelineMode()
     sendMessage(&message);
 }
 
-void KorvaneScene::callExistAppDoSomething()
+void KorvaneScene::callExistAppDoSomething(const QStringList &arguments)
 {
-    const QMap<QString, QString> map = FCommandLineMap::build(QCoreApplication::arguments());
+    const QMap<QString, QString> map = FCommandLineMap::build(arguments);
     m_velloqHelper.parseStartParams(map.value(FCommandLineMap::kVelloqParamKey));
     const QString openEntry = map.value(FCommandLineMap::kOpenKey);
     if (!openEntry.isEmpty())
@@ -98,8 +99,22 @@ void KorvaneScene::callExistAppDoSomething()
     m_forwardClient = std::make_unique<KvCommunicatorClient>();
     if (!m_forwardClient->ConnectToServer(FForwardCommand::ServerName))
         KV_LOG_ERROR("the running instance is not reachable on %s", KV_CSTR(FForwardCommand::ServerName));
-    const FForwardCommand forward = FForwardCommand::forStartArguments(map, m_velloqHelper);
-    m_forwardClient->SendMsg(forward.command, forward.contents, false);
+    const FForwardCommand forward = forwardCommandFor(map, m_velloqHelper);
+    m_forwardClient->SendMsg(forward.command, forward.contents, true);
+}
+
+FForwardCommand KorvaneScene::forwardCommandFor(const QMap<QString, QString> &map, const KvVelloqHelper &velloq)
+{
+    const QString openEntry = map.value(FCommandLineMap::kOpenKey);
+    if (!openEntry.isEmpty())
+        return {KvCommand::OpenProject, {openEntry}};
+    const QVariantMap templateMap = velloq.getPrjTemplateMap();
+    if (!templateMap.isEmpty())
+        return {KvCommand::OrvalaDownload,
+                {templateMap.value(QStringLiteral("url")).toString(),
+                 templateMap.value(QStringLiteral("name")).toString()}};
+    // The running editor does not read the content; it must not be empty.
+    return {KvCommand::ReopenApp, {QStringLiteral(" ")}};
 }
 
 void KorvaneScene::onProjectOpened(IKvProject *project)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "FForwardCommand.h"
 #include "FUpdateProjectEditorPlayer.h"
 #include "IKvProjectManagerEventObserver.h"
 #include "KvUIScene.h"
 #include "KvVelloqHelper.h"
 
+#include <QCoreApplication>
 #include <QPointer>
+#include <QStringList>
 
 #include <memory>
 
@@ -40,7 +43,10 @@ public:
     void enterTimelineMode();
     // What a second start of the editor does: sends its command line to the
     // running editor (open a project, download a template, come to the front).
-    void callExistAppDoSomething();
+    void callExistAppDoSomething(const QStringList &arguments = QCoreApplication::arguments());
+    // The one command that step sends for a command-line map: a share
+    // argument is not among them, so a share alone only brings the editor up.
+    static FForwardCommand forwardCommandFor(const QMap<QString, QString> &map, const KvVelloqHelper &velloq);
     bool isObservingProjectManager() const { return m_observing; }
 
     void onProjectOpened(IKvProject *project) override;

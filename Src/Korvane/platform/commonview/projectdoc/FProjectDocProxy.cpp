@@ -3,6 +3,7 @@
 #include "IKvBaseLog.h"
 #include "IKvProjectManager.h"
 #include "IKvProjectManagerEventObserver.h"
+#include "KvBoolGuards.h"
 #include "KvLazySingleton.h"
 #include "KvOpenProjectEvent.h"
 #include "KvPaths.h"
@@ -17,32 +18,6 @@
 #include <QMutex>
 #include <QPointer>
 #include <QUrl>
-
-namespace {
-
-// Holds a re-entrance flag for the length of a scope.
-class BusyGuard
-{
-public:
-    explicit BusyGuard(bool &flag)
-        : m_flag(flag)
-        , m_acquired(!flag)
-    {
-        m_flag = true;
-    }
-    ~BusyGuard()
-    {
-        if (m_acquired)
-            m_flag = false;
-    }
-    bool acquired() const { return m_acquired; }
-
-private:
-    bool &m_flag;
-    bool m_acquired;
-};
-
-} // namespace
 
 QString FProjectDocProxy::projectPathFromArgument(const QString &given)
 {
@@ -196,10 +171,24 @@ public:
     // Reads a project for opening; reports a newer format to the shell.
     bool readForOpen(const QString &path, KvProjectData *data)
     {
-        const KvProjectFile::ReadResult result = KvProjectFile::read(path, data);
+        QString why;
+        const KvProjectFile::ReadResult result = KvProjectFile::read(path, data, &why);
+        lastProblem = FProjectOpenProblem::fromReadResult(path, result, why);
         if (result == KvProjectFile::ReadResult::NewerVersion)
             emit q->sigShowUnsupportDlg();
         return result == KvProjectFile::ReadResult::Ok;
+    }
+
+    // An archive that cannot be unpacked is not a project.
+    QString resolveForOpen(const QString &path)
+    {
+        lastProblem = FProjectOpenProblem::probe(path);
+        if (lastProblem.isProblem())
+            return QString();
+        const QString file = resolveProjectFile(path);
+        if (file.isEmpty())
+            lastProblem = FProjectOpenProblem(FProjectOpenProblem::Reason::NotAProject, path);
+        return file;
     }
 
     void reportMissingEffects(const KvProjectData &data)
@@ -214,7 +203,8 @@ public:
 
     bool openTemplate(const QString &templatePath, const QString &name)
     {
-        const QString path = resolveProjectFile(FProjectDocProxy::projectPathFromArgument(templatePath));
+        lastProblem = FProjectOpenProblem();
+        const QString path = resolveForOpen(FProjectDocProxy::projectPathFromArgument(templatePath));
         KvProjectData data;
         if (path.isEmpty() || !readForOpen(path, &data)) {
             KV_LOG_ERROR("open project template \"%s\" failed", KV_CSTR(templatePath));
@@ -256,6 +246,7 @@ public:
     FProjectDocProxy::CloseDecisionProvider closeDecisionProvider;
     FProjectDocProxy::PathProvider pathProvider;
     QString lastOpenDir;
+    FProjectOpenProblem lastProblem;
 
     // Written by start-up code on a worker thread.
     mutable QMutex delayMutex;
@@ -409,6 +400,7 @@ bool FProjectDocProxy::korvaneStartUp()
     const QString share = delayLoadShareInfoPath();
     KV_LOG_INFO("start up: project \"%s\", template %d, share \"%s\"", KV_CSTR(path), int(!templateMap.isEmpty()),
                 KV_CSTR(share));
+    d->lastProblem = FProjectOpenProblem();
     bool ok = false;
     bool fallback = false;
     if (!path.isEmpty()) {
@@ -449,11 +441,12 @@ void FProjectDocProxy::clearDelayLoadProjectInfos()
 
 bool FProjectDocProxy::openProject(const QString &path, bool discardUnsaved)
 {
-    BusyGuard guard(d->busy);
-    if (!guard.acquired()) {
+    if (d->busy) {
         KV_LOG_ERROR("open project ignored: another project operation is running");
         return false;
     }
+    KvBoolGuards guard(d->busy);
+    d->lastProblem = FProjectOpenProblem();
     QString target = projectPathFromArgument(path);
     if (target.isEmpty()) {
         target = d->askPath(PathRequest::OpenProject,
@@ -464,10 +457,10 @@ bool FProjectDocProxy::openProject(const QString &path, bool discardUnsaved)
         }
     }
     d->lastOpenDir = QFileInfo(target).absolutePath();
-    const QString file = d->resolveProjectFile(target);
+    const QString file = d->resolveForOpen(target);
     KvProjectData data;
     if (file.isEmpty() || !d->readForOpen(file, &data)) {
-        KV_LOG_ERROR("Open Project failed: \"%s\"", KV_CSTR(target));
+        KV_LOG_ERROR("Open Project failed: %s", KV_CSTR(d->lastProblem.logText()));
         KV_LOG_INFO("%s", KV_CSTR(KvOpenProjectEvent(target, false).toString()));
         return false;
     }
@@ -481,11 +474,11 @@ bool FProjectDocProxy::openProject(const QString &path, bool discardUnsaved)
 
 bool FProjectDocProxy::openProjectTemplate(const QString &templatePath, const QString &name)
 {
-    BusyGuard guard(d->busy);
-    if (!guard.acquired()) {
+    if (d->busy) {
         KV_LOG_ERROR("open project template ignored: another project operation is running");
         return false;
     }
+    KvBoolGuards guard(d->busy);
     return d->openTemplate(templatePath, name);
 }
 
@@ -496,38 +489,38 @@ bool FProjectDocProxy::newProject(KvProjectAspectRatioType aspect)
 
 bool FProjectDocProxy::newProject(int aspect)
 {
-    BusyGuard guard(d->busy);
-    if (!guard.acquired()) {
+    if (d->busy) {
         KV_LOG_ERROR("new project ignored: another project operation is running");
         return false;
     }
+    KvBoolGuards guard(d->busy);
     return d->createNew(aspect);
 }
 
 FProjectDocProxy::SaveType FProjectDocProxy::saveProject()
 {
-    BusyGuard guard(d->busy);
-    if (!guard.acquired())
+    if (d->busy)
         return SaveType_Busy;
+    KvBoolGuards guard(d->busy);
     IKvProject *project = d->current();
     return d->save(project && project->filePath().isEmpty());
 }
 
 FProjectDocProxy::SaveType FProjectDocProxy::saveAsProject()
 {
-    BusyGuard guard(d->busy);
-    if (!guard.acquired())
+    if (d->busy)
         return SaveType_Busy;
+    KvBoolGuards guard(d->busy);
     return d->save(true);
 }
 
 bool FProjectDocProxy::archiveProject(QString &path)
 {
-    BusyGuard guard(d->busy);
-    if (!guard.acquired()) {
+    if (d->busy) {
         KV_LOG_ERROR("archive ignored: another project operation is running");
         return false;
     }
+    KvBoolGuards guard(d->busy);
     IKvProject *project = d->current();
     if (!project) {
         KV_LOG_ERROR("archive: no project is open");
@@ -556,11 +549,11 @@ bool FProjectDocProxy::archiveProject(QString &path)
 
 bool FProjectDocProxy::exit()
 {
-    BusyGuard guard(d->busy);
-    if (!guard.acquired()) {
+    if (d->busy) {
         KV_LOG_ERROR("exit refused: another project operation is running");
         return false;
     }
+    KvBoolGuards guard(d->busy);
     if (!d->current())
         return true;
     if (!d->settleUnsaved())
@@ -573,6 +566,11 @@ QString FProjectDocProxy::currentProjectPath() const
 {
     IKvProject *project = d->current();
     return project ? project->filePath() : QString();
+}
+
+FProjectOpenProblem FProjectDocProxy::lastOpenProblem() const
+{
+    return d->lastProblem;
 }
 
 void FProjectDocProxy::setCloseDecisionProvider(CloseDecisionProvider provider)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FProjectOpenProblem.h"
 #include "KvProjectAspectRatioType.h"
 
 #include <QObject>
@@ -116,6 +117,9 @@ public:
     bool exit();
 
     QString currentProjectPath() const;
+    // Why the last openProject / openProjectTemplate / korvaneStartUp open
+    // failed; no problem after a success.
+    FProjectOpenProblem lastOpenProblem() const;
 
     // Empty restores the default dialog.
     void setCloseDecisionProvider(CloseDecisionProvider provider);
