@@ -1,11 +1,14 @@
+#include "FHomePageArt.h"
 #include "FHomeTemplateItem.h"
 #include "FProductHomePage.h"
 #include "FProductHomePagePresenter.h"
+#include "FRecentThumbnailLoader.h"
 #include "IKvAccountService.h"
 #include "IKvAppInfo.h"
 #include "IKvProjectRecentManager.h"
 #include "KvAppInfoId.h"
 #include "KvProjectFile.h"
+#include "KvProjectSuffixHelper.h"
 
 #include "KvTestLog.h"
 
@@ -17,6 +20,9 @@
 #include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <mutex>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QMetaMethod)
@@ -31,6 +37,13 @@ QString writeProject(const QString &path, KvProjectType type)
     data.name = QFileInfo(path).completeBaseName();
     data.type = type;
     return KvProjectFile::write(path, data) ? path : QString();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 IKvProjectRecentManager *recent()
@@ -115,6 +128,46 @@ private slots:
             QVERIFY(box->text().contains(fileName));
             box->close();
         }
+    }
+
+    // A recent project without a thumbnail is read on a worker, never on the
+    // GUI thread: the page shows the stand-in picture first and the drawn one
+    // when it is ready, and keeps it beside the project for the next start.
+    void thumbnailsFoundOffGuiThread()
+    {
+        const QString never = writeProject(m_dir->filePath("Never.kvproj"), KvProjectType::Normal);
+        const QString broken = m_dir->filePath("Broken.kvproj");
+        writeFile(broken, "{ not a project");
+        recent()->add(never, KvProjectType::Normal);
+        recent()->add(broken, KvProjectType::Normal);
+        QVERIFY(!QFileInfo::exists(KvProjectSuffixHelper::thumbnailPathFor(never)));
+
+        std::mutex mutex;
+        QList<QThread *> readers;
+        GetGlobalLogInstance()->setObserver([&](IKvBaseLog::Level, const std::string &message) {
+            if (message.find("Broken.kvproj") != std::string::npos) {
+                std::lock_guard<std::mutex> lock(mutex);
+                readers << QThread::currentThread();
+            }
+        });
+        {
+            FProductHomePage page;
+            QSignalSpy ready(page.thumbnailLoader(), &FRecentThumbnailLoader::sigThumbnailsReady);
+            QListWidget *list = recentListOf(page);
+            QCOMPARE(list->count(), 2);
+            const QImage standIn = FHomePageArt::missingThumbnail(list->iconSize()).toImage();
+            const auto iconOf = [&](int row) { return list->item(row)->icon().pixmap(list->iconSize()).toImage(); };
+            QCOMPARE(iconOf(1), standIn);
+            QTRY_COMPARE(ready.count(), 1);
+            QVERIFY(iconOf(1) != standIn);
+            QCOMPARE(iconOf(0), standIn);
+        }
+        GetGlobalLogInstance()->setObserver({});
+        QVERIFY(!readers.isEmpty());
+        for (QThread *thread : qAsConst(readers))
+            QVERIFY(thread != QThread::currentThread());
+        QVERIFY(QFileInfo(KvProjectSuffixHelper::thumbnailPathFor(never)).isFile());
+        QVERIFY(!QFileInfo::exists(KvProjectSuffixHelper::thumbnailPathFor(broken)));
     }
 
     void emptyRecentList()

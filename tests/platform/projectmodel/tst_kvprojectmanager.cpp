@@ -2,6 +2,7 @@
 #include "IKvProjectManagerEventObserver.h"
 #include "IKvProjectRecentManager.h"
 #include "KvPaths.h"
+#include "KvProjectFile.h"
 #include "KvProjectSuffixHelper.h"
 #include "KvTestLog.h"
 
@@ -149,7 +150,8 @@ private slots:
         manager()->createProject(sample(dir.path()));
         QVERIFY(manager()->saveProject(path));
         const QString thumb = KvProjectSuffixHelper::thumbnailPathFor(path);
-        QVERIFY(QFileInfo(thumb).isFile());
+        // Written off the GUI thread; the file appears whole when it is done.
+        QTRY_VERIFY(QFileInfo(thumb).isFile());
         QPixmap saved = IKvProject::getThumbnail(path);
         QCOMPARE(saved.size(), QSize(320, 180));
 
@@ -174,6 +176,74 @@ private slots:
         KvTestLog log;
         QVERIFY(IKvProject::getThumbnail(garbage.fileName()).isNull());
         QVERIFY(log.hasError("garbage.kvproj"));
+    }
+
+    // Opening a project leaves a current thumbnail beside it, so that the
+    // start page never has to read the project to show one.
+    void thumbnailOnOpen_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("rewritten");
+        QTest::newRow("none yet") << "none" << true;
+        QTest::newRow("older than the project") << "stale" << true;
+        QTest::newRow("current") << "current" << false;
+    }
+
+    void thumbnailOnOpen()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, rewritten);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Open.kvproj");
+        QVERIFY(KvProjectFile::write(path, sample(dir.path())));
+        const QString thumb = KvProjectSuffixHelper::thumbnailPathFor(path);
+        const QByteArray marker("kept as it was");
+        if (before != "none") {
+            QFile file(thumb);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(marker);
+            // Written out now, so that closing does not touch the time again.
+            QVERIFY(file.flush());
+            const QDateTime project = QFileInfo(path).lastModified();
+            QVERIFY(file.setFileTime(before == "stale" ? project.addSecs(-60) : project.addSecs(60),
+                                     QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(manager()->openProject(path), KvProjectFile::ReadResult::Ok);
+        // Releasing the manager waits for the writes it queued.
+        IKvProjectManager::releaseInstance();
+        QFile file(thumb);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes != marker, rewritten);
+        if (rewritten)
+            QVERIFY(bytes.startsWith("\x89PNG"));
+    }
+
+    // Names compare without case; each missing effect is reported once, in
+    // the project's order.
+    void missingEffects_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QStringList>("required");
+        QTest::addColumn<QStringList>("missing");
+        QTest::newRow("none installed") << QStringList() << QStringList{"Glow", "Blur"} << QStringList{"Glow", "Blur"};
+        QTest::newRow("case ignored") << QStringList{"glow"} << QStringList{"GLOW", "Blur"} << QStringList{"Blur"};
+        QTest::newRow("repeats once") << QStringList{"Glow"} << QStringList{"Blur", "Glow", "Blur"}
+                                      << QStringList{"Blur"};
+        QTest::newRow("all installed") << QStringList{"Blur", "Glow"} << QStringList{"Glow", "Blur"}
+                                       << QStringList();
+        QTest::newRow("nothing required") << QStringList{"Glow"} << QStringList() << QStringList();
+    }
+
+    void missingEffects()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QStringList, required);
+        QFETCH(QStringList, missing);
+        manager()->setInstalledEffects(installed);
+        KvProjectData data;
+        data.requiredEffects = required;
+        QCOMPARE(manager()->missingEffects(data), missing);
     }
 };
 

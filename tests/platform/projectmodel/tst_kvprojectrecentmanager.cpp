@@ -1,5 +1,7 @@
+#include "IKvProjectManager.h"
 #include "IKvProjectRecentManager.h"
 #include "KvPaths.h"
+#include "KvTestFiles.h"
 #include "KvTestLog.h"
 
 #include <QDir>
@@ -33,7 +35,23 @@ void touch(const QString &path)
 // Starts the next run: the list comes back only from its file.
 void restart()
 {
+    IKvProjectManager::releaseInstance();
     IKvProjectRecentManager::releaseInstance();
+}
+
+QByteArray listFile(const QStringList &entryPaths)
+{
+    QByteArray json = "{\"version\":1,\"projects\":[";
+    for (int i = 0; i < entryPaths.size(); ++i) {
+        json += (i ? "," : "") + QByteArray("{\"path\":\"") + entryPaths.at(i).toUtf8()
+            + "\",\"type\":0,\"modifyTime\":\"2024-01-02T03:04:05.000Z\"}";
+    }
+    return json + "]}";
+}
+
+QStringList asideCopies()
+{
+    return QDir(KvPaths::userDataDir()).entryList({"recentProjects.json.corrupt-*"}, QDir::Files);
 }
 
 } // namespace
@@ -134,6 +152,8 @@ private slots:
         QTest::newRow("not an object") << QByteArray("[]");
         QTest::newRow("projects not a list") << QByteArray("{\"version\":1,\"projects\":{}}");
         QTest::newRow("newer version") << QByteArray("{\"version\":2,\"projects\":[]}");
+        // Valid, but far more than twenty entries could ever need.
+        QTest::newRow("oversize") << QByteArray("{\"version\":1,\"projects\":[]}") + QByteArray(1024 * 1024, ' ');
     }
 
     void corruptFile()
@@ -150,8 +170,9 @@ private slots:
         KvTestLog log;
         QVERIFY(recent()->recentList().isEmpty());
         QVERIFY2(log.hasError("recent projects"), qPrintable(log.errors().join('\n')));
-        const QStringList aside = QDir(KvPaths::userDataDir()).entryList({"recentProjects.json.corrupt-*"});
+        const QStringList aside = asideCopies();
         QCOMPARE(aside.size(), 1);
+        QVERIFY(!QFileInfo::exists(path));
         QFile copy(QDir(KvPaths::userDataDir()).filePath(aside.first()));
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), content);
@@ -181,6 +202,65 @@ private slots:
         QCOMPARE(paths(recent()->recentList()), QStringList({"/x/a.kvproj", "/x/c.kvproj"}));
         QCOMPARE(recent()->recentList().first().getModifyTime(), QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5), Qt::UTC));
         QCOMPARE(log.errors().size(), 2);
+    }
+
+    // A start asks for the list from several places (the project manager's
+    // start-up work, the start page); the file is read once.
+    void readOncePerStart()
+    {
+        writeAll(recent()->storagePath(), listFile({m_dir->filePath("a.kvproj")}));
+        restart();
+        IKvProjectManager *projects = IKvProjectManager::getInstance();
+        projects->initialize(nullptr);
+        projects->load();
+        QCOMPARE(recent()->recentList().size(), 1);
+        recent()->recentList(true);
+        projects->load();
+        QCOMPARE(recent()->fileReadCount(), 1);
+
+        // Only an explicit reload reads it again.
+        recent()->reload();
+        QCOMPARE(recent()->fileReadCount(), 2);
+    }
+
+    // A damaged file is moved aside once, not copied at every start, and at
+    // most three such copies are kept.
+    void corruptFileMovedAsideOnce()
+    {
+        const QString path = recent()->storagePath();
+        for (int start = 1; start <= 5; ++start) {
+            restart();
+            // Every start but the third meets a new damaged file.
+            const bool damaged = start != 3;
+            if (damaged)
+                writeAll(path, "not json " + QByteArray::number(start));
+            KvTestLog log;
+            QVERIFY(recent()->recentList().isEmpty());
+            restart();
+            QVERIFY(recent()->recentList().isEmpty());
+            QCOMPARE(log.count("unreadable"), damaged ? 1 : 0);
+            QVERIFY(!QFileInfo::exists(path));
+            QCOMPARE(asideCopies().size(), qMin(start - (start >= 3 ? 1 : 0), 3));
+        }
+        // Four damaged files met, three copies kept: the first one went.
+        for (const QString &copy : asideCopies())
+            QVERIFY(!readAll(QDir(KvPaths::userDataDir()).filePath(copy)).endsWith(" 1"));
+    }
+
+    // A file far longer than the cap: the first entries count, repeats of one
+    // project once; the rest is never looked at.
+    void capOnLoad()
+    {
+        QStringList entries;
+        for (int i = 0; i < 10000; ++i)
+            entries << QStringLiteral("/x/p%1.kvproj").arg(i % 3 == 1 ? i - 1 : i);
+        writeAll(recent()->storagePath(), listFile(entries));
+        restart();
+        const QStringList listed = paths(recent()->recentList());
+        QCOMPARE(listed.size(), IKvProjectRecentManager::kMaxCount);
+        QCOMPARE(listed.first(), QStringLiteral("/x/p0.kvproj"));
+        QCOMPARE(listed.at(1), QStringLiteral("/x/p2.kvproj"));
+        QCOMPARE(QSet<QString>(listed.cbegin(), listed.cend()).size(), listed.size());
     }
 
 private:

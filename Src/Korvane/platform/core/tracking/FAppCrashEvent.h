@@ -1,10 +1,4 @@
 #pragma once
 
-#include "KvTrackEvent.h"
-
-// The previous run ended in a crash.
-class FAppCrashEvent : public KvTrackEvent
-{
-public:
-    FAppCrashEvent();
-};
+// Callers written before the events became one table include this name.
+#include "KvTrackEvents.h"

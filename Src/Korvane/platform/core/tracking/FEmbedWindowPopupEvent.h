@@ -1,10 +1,4 @@
 #pragma once
 
-#include "KvTrackEvent.h"
-
-// An embedded helper window (such as the Orvala helper) was opened.
-class FEmbedWindowPopupEvent : public KvTrackEvent
-{
-public:
-    explicit FEmbedWindowPopupEvent(const QString &name);
-};
+// Callers written before the events became one table include this name.
+#include "KvTrackEvents.h"

@@ -1,10 +1,4 @@
 #pragma once
 
-#include "KvTrackEvent.h"
-
-// The product and machine facts every tracking session starts with.
-class FPublicInfoEvent : public KvTrackEvent
-{
-public:
-    FPublicInfoEvent();
-};
+// Callers written before the events became one table include this name.
+#include "KvTrackEvents.h"

@@ -1,10 +1,4 @@
 #pragma once
 
-#include "KvTrackEvent.h"
-
-// The template mode's button back to the start page was clicked.
-class FTemplateTimeLinePageButtonClickEvent : public KvTrackEvent
-{
-public:
-    FTemplateTimeLinePageButtonClickEvent();
-};
+// Callers written before the events became one table include this name.
+#include "KvTrackEvents.h"

@@ -1,10 +1,4 @@
 #pragma once
 
-#include "KvTrackEvent.h"
-
-// Who uses the editor: the signed-in account, empty when nobody is.
-class FUserInfoEvent : public KvTrackEvent
-{
-public:
-    explicit FUserInfoEvent(const QString &userId = QString());
-};
+// Callers written before the events became one table include this name.
+#include "KvTrackEvents.h"

@@ -1,6 +1,7 @@
 #include "KvEventTrackingProxy.h"
 
 #include "IKvBaseLog.h"
+#include "KvLazySingleton.h"
 #include "KvTrackEvent.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,7 @@
 
 KvEventTrackingProxy *getEventTrackingProxy()
 {
-    static KvEventTrackingProxy proxy;
-    return &proxy;
+    return KvLazySingleton<KvEventTrackingProxy>::instance();
 }
 
 void KvEventTrackingProxy::init(QObject *server, const QString &path)
@@ -34,6 +34,11 @@ bool KvEventTrackingProxy::isInitialized() const
 QString KvEventTrackingProxy::eventFile() const
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Log/tracking.jsonl"));
+}
+
+void KvTrackEvent::sendEvent() const
+{
+    getEventTrackingProxy()->sendEvent(*this);
 }
 
 void KvEventTrackingProxy::sendEvent(const KvTrackEvent &event)

@@ -17,6 +17,8 @@ public:
     QString name() const { return m_name; }
     QVariantMap fields() const { return m_fields; }
     void setField(const QString &key, const QVariant &value) { m_fields.insert(key, value); }
+    // Hands the event to the process's tracking proxy.
+    void sendEvent() const;
 
 private:
     QString m_name;

@@ -1,26 +1,34 @@
 #include "FMediaLibraryView.h"
 
+#include "FMediaLibraryModel.h"
 #include "IKvBaseLog.h"
 #include "IKvProject.h"
 #include "KvMediaLibraryGoToMsg.h"
 
-#include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QVBoxLayout>
 
 FMediaLibraryView::FMediaLibraryView(QWidget *parent)
     : FEditingModuleWidget(parent)
     , m_categoryLabel(new QLabel(tr("Project Media"), this))
     , m_search(new QLineEdit(this))
-    , m_list(new QListWidget(this))
+    , m_model(new FMediaLibraryModel(this))
+    , m_list(new QListView(this))
 {
     setObjectName(QStringLiteral("FMediaLibraryView"));
     m_search->setObjectName(QStringLiteral("FMediaLibraryView_Search"));
+    m_search->setAccessibleName(tr("Search media"));
     m_search->setPlaceholderText(tr("Search"));
     m_search->setClearButtonEnabled(true);
     m_list->setObjectName(QStringLiteral("FMediaLibraryView_List"));
+    m_list->setAccessibleName(tr("Project media"));
+    m_list->setUniformItemSizes(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setModel(m_model);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -39,18 +47,15 @@ QString FMediaLibraryView::searchWord() const
 
 int FMediaLibraryView::selectedItemId() const
 {
-    const QListWidgetItem *item = m_list->currentItem();
-    return item && item->isSelected() ? item->data(Qt::UserRole).toInt() : -1;
+    const QModelIndex current = m_list->currentIndex();
+    if (!current.isValid() || !m_list->selectionModel()->isSelected(current))
+        return -1;
+    return m_model->idAt(current.row());
 }
 
 QList<int> FMediaLibraryView::visibleItemIds() const
 {
-    QList<int> ids;
-    for (int row = 0; row < m_list->count(); ++row) {
-        if (!m_list->item(row)->isHidden())
-            ids << m_list->item(row)->data(Qt::UserRole).toInt();
-    }
-    return ids;
+    return m_model->visibleIds();
 }
 
 bool FMediaLibraryView::dispatchMessage(KvMessage *message)
@@ -71,18 +76,11 @@ bool FMediaLibraryView::dispatchMessage(KvMessage *message)
 void FMediaLibraryView::showProject(IKvProject *project)
 {
     const int selected = selectedItemId();
-    m_list->clear();
-    if (!project)
-        return;
-    const QStringList paths = project->mediaPaths();
-    for (int i = 0; i < paths.size(); ++i) {
-        auto *item = new QListWidgetItem(QFileInfo(paths.at(i)).fileName(), m_list);
-        item->setToolTip(paths.at(i));
-        item->setData(Qt::UserRole, i);
-        if (i == selected)
-            item->setSelected(true);
-    }
-    applyFilter();
+    const QStringList paths = project ? project->mediaPaths() : QStringList();
+    m_model->setMedia(paths);
+    if (project)
+        KV_LOG_INFO("media library shows %d media", int(paths.size()));
+    selectId(selected);
 }
 
 bool FMediaLibraryView::goTo(const KvMediaLibraryGoToMsg &request)
@@ -97,26 +95,28 @@ bool FMediaLibraryView::goTo(const KvMediaLibraryGoToMsg &request)
     m_list->clearSelection();
     if (request.folderOrItemId() < 0)
         return true;
-    for (int row = 0; row < m_list->count(); ++row) {
-        QListWidgetItem *item = m_list->item(row);
-        if (item->data(Qt::UserRole).toInt() != request.folderOrItemId())
-            continue;
-        if (item->isHidden())
-            break;
-        m_list->setCurrentItem(item);
-        item->setSelected(true);
-        m_list->scrollToItem(item);
-        return true;
+    if (m_model->rowOfId(request.folderOrItemId()) < 0) {
+        // Not an error of the editor: the item is gone or the search hides it.
+        KV_LOG_INFO("media library item %d not found", request.folderOrItemId());
+        return false;
     }
-    KV_LOG_ERROR("media library item %d not found", request.folderOrItemId());
-    return false;
+    selectId(request.folderOrItemId());
+    return true;
 }
 
 void FMediaLibraryView::applyFilter()
 {
-    const QString word = m_search->text().trimmed();
-    for (int row = 0; row < m_list->count(); ++row) {
-        QListWidgetItem *item = m_list->item(row);
-        item->setHidden(!word.isEmpty() && !item->text().contains(word, Qt::CaseInsensitive));
-    }
+    const int selected = selectedItemId();
+    m_model->setFilter(m_search->text());
+    selectId(selected);
+}
+
+void FMediaLibraryView::selectId(int id)
+{
+    const int row = m_model->rowOfId(id);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row);
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_list->scrollTo(index);
 }

@@ -2,14 +2,17 @@
 
 #include "FEditingModuleWidget.h"
 
+class FMediaLibraryModel;
 class KvMediaLibraryGoToMsg;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 
-// The media library: the current project's media, one item per medium with
+// The media library: the current project's media, one row per medium with
 // its index as item id, filtered by the search field. It handles
-// KvMediaLibraryGoToMsg.
+// KvMediaLibraryGoToMsg. A list view over a model with rows of one size:
+// filling it with a project of any size is one pass, and only the rows on
+// screen are ever drawn.
 class FMediaLibraryView : public FEditingModuleWidget
 {
     Q_OBJECT
@@ -32,9 +35,11 @@ protected:
 private:
     bool goTo(const KvMediaLibraryGoToMsg &request);
     void applyFilter();
+    void selectId(int id);
 
     QLabel *m_categoryLabel;
     QLineEdit *m_search;
-    QListWidget *m_list;
+    FMediaLibraryModel *m_model;
+    QListView *m_list;
     int m_category = -1;
 };

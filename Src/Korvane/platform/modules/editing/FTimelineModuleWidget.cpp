@@ -1,21 +1,24 @@
 #include "FTimelineModuleWidget.h"
 
-#include "FMediaPlayerModuleWidget.h"
+#include "FTimelineClipModel.h"
+#include "IKvBaseLog.h"
 #include "IKvProject.h"
 
-#include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 FTimelineModuleWidget::FTimelineModuleWidget(QWidget *parent)
     : FEditingModuleWidget(parent)
-    , m_clips(new QListWidget(this))
+    , m_model(new FTimelineClipModel(this))
+    , m_clips(new QListView(this))
 {
     setObjectName(QStringLiteral("FTimelineModuleWidget"));
     setMinimumHeight(200);
     m_clips->setObjectName(QStringLiteral("FTimelineModuleWidget_Clips"));
+    m_clips->setAccessibleName(tr("Timeline clips"));
+    m_clips->setUniformItemSizes(true);
+    m_clips->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_clips->setModel(m_model);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(m_clips);
@@ -25,28 +28,18 @@ FTimelineModuleWidget::FTimelineModuleWidget(QWidget *parent)
 QStringList FTimelineModuleWidget::clipTexts() const
 {
     QStringList texts;
-    for (int row = 0; row < m_clips->count(); ++row)
-        texts << m_clips->item(row)->text();
+    texts.reserve(m_model->rowCount());
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        texts << m_model->textAt(row);
     return texts;
 }
 
 void FTimelineModuleWidget::showProject(IKvProject *project)
 {
-    m_clips->clear();
-    if (!project)
+    if (!project) {
+        m_model->setClips(QStringList(), QVector<KvTimelineClip>());
         return;
-    const QStringList media = project->mediaPaths();
-    QVector<KvTimelineClip> clips = project->clips();
-    std::stable_sort(clips.begin(), clips.end(), [](const KvTimelineClip &a, const KvTimelineClip &b) {
-        return a.track != b.track ? a.track < b.track : a.startMs < b.startMs;
-    });
-    for (const KvTimelineClip &clip : qAsConst(clips)) {
-        const QString name = clip.mediaIndex >= 0 && clip.mediaIndex < media.size()
-            ? QFileInfo(media.at(clip.mediaIndex)).fileName()
-            : tr("(missing medium)");
-        m_clips->addItem(tr("Track %1: %2  %3 - %4")
-                             .arg(clip.track + 1)
-                             .arg(name, FMediaPlayerModuleWidget::formatDuration(clip.startMs),
-                                  FMediaPlayerModuleWidget::formatDuration(clip.endMs())));
     }
+    m_model->setClips(project->mediaPaths(), project->clips());
+    KV_LOG_INFO("timeline shows %d clips", m_model->rowCount());
 }

@@ -2,9 +2,11 @@
 
 #include "FEditingModuleWidget.h"
 
-class QListWidget;
+class FTimelineClipModel;
+class QListView;
 
-// The timeline: the current project's clips in track and time order.
+// The timeline: the current project's clips in track and time order, in a
+// list view over a model with rows of one size (see FMediaLibraryView).
 class FTimelineModuleWidget : public FEditingModuleWidget
 {
     Q_OBJECT
@@ -18,5 +20,6 @@ protected:
     void showProject(IKvProject *project) override;
 
 private:
-    QListWidget *m_clips;
+    FTimelineClipModel *m_model;
+    QListView *m_clips;
 };

@@ -3,8 +3,8 @@
 #include "FHomePageArt.h"
 #include "FHomeTemplateItem.h"
 #include "FProductHomePagePresenter.h"
+#include "FRecentThumbnailLoader.h"
 #include "IKvAppInfo.h"
-#include "IKvProject.h"
 #include "KvAppInfoId.h"
 #include "KvCloseRequest.h"
 #include "KvProjectSuffixHelper.h"
@@ -90,6 +90,7 @@ QString projectTimeText(const QDateTime &time)
 FProductHomePage::FProductHomePage(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_presenter(new FProductHomePagePresenter(this))
+    , m_thumbnails(new FRecentThumbnailLoader(this))
 {
     setObjectName(QStringLiteral("FProductHomePage"));
     setWindowTitle(tr("Tessaracorp Korvane X"));
@@ -114,6 +115,7 @@ FProductHomePage::FProductHomePage(QWidget *parent)
     connect(m_presenter, &FProductHomePagePresenter::sigTemplatesChanged, this,
             &FProductHomePage::slotTemplatesChanged);
     connect(m_presenter, &FProductHomePagePresenter::sigUserChanged, this, &FProductHomePage::slotUserChanged);
+    connect(m_thumbnails, &FRecentThumbnailLoader::sigThumbnailsReady, this, &FProductHomePage::slotThumbnailsReady);
 
     slotRecentListChanged();
     slotTemplatesChanged();
@@ -322,14 +324,11 @@ void FProductHomePage::slotRecentListChanged()
 {
     m_recentList->clear();
     const QList<KvProjectRecentInfo> projects = m_presenter->recentProjects();
+    QStringList existing;
     for (const KvProjectRecentInfo &info : projects) {
         const QFileInfo file(info.getPath());
         const bool exists = info.exists();
-        const QPixmap picture = exists ? IKvProject::getThumbnail(info.getPath()) : QPixmap();
-        const QPixmap thumbnail = picture.isNull() ? FHomePageArt::missingThumbnail(kThumbnailSize)
-                                                   : FHomePageArt::fitted(picture, kThumbnailSize);
-        auto *item = new QListWidgetItem(QIcon(thumbnail),
-                                         file.completeBaseName() + QLatin1Char('\n')
+        auto *item = new QListWidgetItem(file.completeBaseName() + QLatin1Char('\n')
                                              + (exists ? projectTimeText(info.getModifyTime()) : tr("File not found")),
                                          m_recentList);
         item->setData(kPathRole, info.getPath());
@@ -337,9 +336,27 @@ void FProductHomePage::slotRecentListChanged()
         item->setToolTip(QDir::toNativeSeparators(info.getPath()));
         if (!exists)
             item->setForeground(QColor(0x6b, 0x70, 0x7c));
+        if (exists)
+            existing << info.getPath();
     }
+    // Known pictures at once, the stand-in for the rest until the loader
+    // has found them: no project is read on the GUI thread.
+    slotThumbnailsReady();
+    m_thumbnails->load(existing);
     m_recentList->setVisible(!projects.isEmpty());
     m_emptyRecent->setVisible(projects.isEmpty());
+}
+
+void FProductHomePage::slotThumbnailsReady()
+{
+    for (int row = 0; row < m_recentList->count(); ++row) {
+        QListWidgetItem *item = m_recentList->item(row);
+        const QImage image = item->data(kExistsRole).toBool()
+            ? m_thumbnails->cached(item->data(kPathRole).toString())
+            : QImage();
+        item->setIcon(QIcon(image.isNull() ? FHomePageArt::missingThumbnail(kThumbnailSize)
+                                           : FHomePageArt::fitted(QPixmap::fromImage(image), kThumbnailSize)));
+    }
 }
 
 void FProductHomePage::slotTemplatesChanged()

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class FProductHomePagePresenter;
+class FRecentThumbnailLoader;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -21,6 +22,8 @@ public:
     explicit FProductHomePage(QWidget *parent = nullptr);
 
     FProductHomePagePresenter *presenter() const { return m_presenter; }
+    // Finds the recent projects' thumbnails off the GUI thread.
+    FRecentThumbnailLoader *thumbnailLoader() const { return m_thumbnails; }
 
     // Closes the window without asking anyone (sigClose is not emitted).
     void accept();
@@ -43,10 +46,12 @@ private:
     void slotOpenProjectClicked();
     void slotRecentActivated(QListWidgetItem *item);
     void slotRecentListChanged();
+    void slotThumbnailsReady();
     void slotTemplatesChanged();
     void slotUserChanged();
 
     FProductHomePagePresenter *m_presenter = nullptr;
+    FRecentThumbnailLoader *m_thumbnails = nullptr;
     QListWidget *m_recentList = nullptr;
     QLabel *m_emptyRecent = nullptr;
     QHBoxLayout *m_templateRow = nullptr;

@@ -8,13 +8,14 @@
 #include "IKvProjectRecentManager.h"
 #include "KvPaths.h"
 #include "KvProject.h"
-#include "KvProjectThumbnail.h"
+#include "KvThumbnailWriter.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QSet>
 #include <algorithm>
 
 #include <memory>
@@ -70,7 +71,9 @@ public:
     }
     void load() override
     {
-        IKvProjectRecentManager::getInstance()->reload();
+        // The recent list reads its file when it is made; reading it again
+        // here would only repeat that work at every start.
+        IKvProjectRecentManager::getInstance();
         KV_LOG_INFO("project manager loaded");
     }
     void setAutoBackupInterval(int seconds, int keepCount) override
@@ -166,8 +169,12 @@ public:
     {
         KvProjectData data;
         const KvProjectFile::ReadResult result = KvProjectFile::read(path, &data);
-        if (result == KvProjectFile::ReadResult::Ok)
-            createProject(data, path, false);
+        if (result == KvProjectFile::ReadResult::Ok) {
+            IKvProject *project = createProject(data, path, false);
+            // A project that never had one (or changed elsewhere) gets its
+            // thumbnail now, so the start page never has to read the project.
+            m_thumbnails.refreshBeside(project->filePath(), project->data());
+        }
         return result;
     }
 
@@ -187,7 +194,7 @@ public:
         if (!KvProjectFile::write(target, data))
             return false;
         // The thumbnail is a convenience; a project without one still opens.
-        KvProjectThumbnail::writeBeside(target, data);
+        m_thumbnails.writeBeside(target, data);
         m_project->setName(data.name);
         m_project->setFilePath(target);
         m_project->setModified(false);
@@ -219,10 +226,20 @@ public:
 
     QStringList missingEffects(const KvProjectData &data) const override
     {
+        // Sets keep this linear: projects and installations both reach tens
+        // of thousands of effects. Names compare without case.
+        QSet<QString> installed;
+        installed.reserve(m_installedEffects.size());
+        for (const QString &effect : m_installedEffects)
+            installed.insert(effect.toCaseFolded());
         QStringList missing;
+        QSet<QString> reported;
         for (const QString &effect : data.requiredEffects) {
-            if (!m_installedEffects.contains(effect, Qt::CaseInsensitive) && !missing.contains(effect))
-                missing << effect;
+            const QString key = effect.toCaseFolded();
+            if (installed.contains(key) || reported.contains(effect))
+                continue;
+            reported.insert(effect);
+            missing << effect;
         }
         return missing;
     }
@@ -364,6 +381,9 @@ private:
         }
     }
 
+    // Declared first so that it is destroyed last: its destructor waits for
+    // the thumbnails still being written.
+    KvThumbnailWriter m_thumbnails;
     std::unique_ptr<KvProject> m_project;
     std::vector<IKvProjectManagerEventObserver *> m_observers;
     QStringList m_installedEffects;

@@ -42,8 +42,10 @@ public:
     virtual KvProjectData data() const = 0;
     virtual bool isModified() const = 0;
 
-    // The thumbnail of a project file: the ".fsthumb" PNG written beside it at
-    // save time, else a picture drawn from the file (frame aspect, clips, name).
+    // The thumbnail of a project file: the ".fsthumb" PNG written beside it
+    // when it is opened or saved, else a picture drawn from the file (frame
+    // aspect, clips, name). That may read the whole project: code on the GUI
+    // thread with many files to show uses KvProjectThumbnail::load on a worker.
     // A null pixmap when the file is missing or unreadable. Pixmaps need a
     // QGuiApplication (the offscreen platform will do); without one the
     // answer is null as well.

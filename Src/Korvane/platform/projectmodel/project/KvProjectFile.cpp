@@ -39,6 +39,32 @@ bool toInt(const QJsonValue &value, int min, int max, int *out)
 
 using ReadResult = KvProjectFile::ReadResult;
 
+// Reads the file into a buffer of the size stat reported, plus one byte to
+// see a file that grew since; only such a file (or one whose size is not
+// known up front) makes the buffer grow, and never past one byte over the
+// limit. False on a read error.
+bool readBounded(QFile *file, qint64 statSize, QByteArray *bytes)
+{
+    const qint64 limit = KvProjectFile::kMaxFileSize + 1;
+    bytes->resize(int(qBound<qint64>(1, statSize + 1, limit)));
+    qint64 filled = 0;
+    for (;;) {
+        const qint64 n = file->read(bytes->data() + filled, bytes->size() - filled);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        filled += n;
+        if (filled == bytes->size()) {
+            if (filled >= limit)
+                break;
+            bytes->resize(int(qMin(limit, filled * 2)));
+        }
+    }
+    bytes->resize(int(filled));
+    return true;
+}
+
 ReadResult shapeError(QString *error, const QString &why)
 {
     if (error)
@@ -89,9 +115,7 @@ KvProjectFile::ReadResult KvProjectFile::read(const QString &path, KvProjectData
             result = ReadResult::Unreadable;
             why = file.errorString();
         } else {
-            // Read one byte past the limit: the file may have grown since stat.
-            bytes = file.read(kMaxFileSize + 1);
-            if (file.error() != QFileDevice::NoError) {
+            if (!readBounded(&file, info.size(), &bytes)) {
                 result = ReadResult::Unreadable;
                 why = file.errorString();
             } else if (bytes.size() > kMaxFileSize) {

@@ -1,9 +1,11 @@
 #include "KvProjectThumbnail.h"
 
 #include "IKvBaseLog.h"
+#include "KvProjectFile.h"
 #include "KvProjectSuffixHelper.h"
 
 #include <QColor>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -15,6 +17,13 @@ namespace {
 bool haveGuiApplication()
 {
     return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
+}
+
+// Text needs fonts, and fonts need a QGuiApplication; the platforms this
+// runs on render fonts from any thread.
+bool canDrawText()
+{
+    return haveGuiApplication();
 }
 
 } // namespace
@@ -46,7 +55,7 @@ QImage KvProjectThumbnail::render(const KvProjectData &data)
         const QColor color = QColor::fromHsv((clip.mediaIndex * 47) % 360, 150, 210);
         painter.fillRect(QRectF(x, y + 1, width, rowHeight - 2), color);
     }
-    if (haveGuiApplication() && !data.name.isEmpty()) {
+    if (!data.name.isEmpty() && canDrawText()) {
         painter.setPen(QColor(0xe8, 0xe8, 0xe8));
         QFont font = painter.font();
         font.setPixelSize(qMax(8, size.height() / 8));
@@ -68,4 +77,29 @@ bool KvProjectThumbnail::writeBeside(const QString &projectPath, const KvProject
         return false;
     }
     return true;
+}
+
+QImage KvProjectThumbnail::load(const QString &projectPath, bool storeDrawn)
+{
+    if (!QFileInfo(projectPath).isFile()) {
+        KV_LOG_INFO("no thumbnail: project \"%s\" does not exist", KV_CSTR(projectPath));
+        return QImage();
+    }
+    const QString stored = KvProjectSuffixHelper::thumbnailPathFor(projectPath);
+    if (QFileInfo(stored).isFile()) {
+        QImage image;
+        if (image.load(stored, "PNG"))
+            return image;
+        KV_LOG_ERROR("thumbnail \"%s\" is not a PNG; drawing one instead", KV_CSTR(stored));
+    }
+    KvProjectData data;
+    if (KvProjectFile::read(projectPath, &data) != KvProjectFile::ReadResult::Ok)
+        return QImage();
+    if (data.name.isEmpty())
+        data.name = QFileInfo(projectPath).completeBaseName();
+    const QImage image = render(data);
+    // A folder the user cannot write to is no fault: draw it again next time.
+    if (storeDrawn && QFileInfo(QFileInfo(projectPath).absolutePath()).isWritable())
+        writeBeside(projectPath, data);
+    return image;
 }

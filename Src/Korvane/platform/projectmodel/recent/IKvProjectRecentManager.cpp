@@ -1,6 +1,7 @@
 #include "IKvProjectRecentManager.h"
 
 #include "IKvBaseLog.h"
+#include "KvDir.h"
 #include "KvLazySingleton.h"
 #include "KvPaths.h"
 
@@ -12,11 +13,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QSet>
 
 namespace {
 
 constexpr int kFileVersion = 1;
-constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+// Twenty entries with the longest paths the system allows fit several times
+// over; a larger file was not written by this list and is set aside unread.
+constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 // The spelling under which a file is listed: links and "." / ".." resolved
 // while the file exists, a cleaned absolute path otherwise.
@@ -94,6 +98,8 @@ public:
             emit sigRecentListChanged();
     }
 
+    int fileReadCount() const override { return m_readCount; }
+
     QString storagePath() const override
     {
         QString name = QStringLiteral("recentProjects.json");
@@ -130,11 +136,13 @@ private:
         QFile file(path);
         if (!file.exists())
             return;
+        ++m_readCount;
         QString why;
         QJsonDocument doc;
         if (file.size() > kMaxFileSize) {
             why = QStringLiteral("%1 bytes").arg(file.size());
         } else if (!file.open(QIODevice::ReadOnly)) {
+            // Not damaged, only out of reach: leave it for the next start.
             KV_LOG_ERROR("cannot read the recent projects \"%s\": %s", KV_CSTR(path), KV_CSTR(file.errorString()));
             return;
         } else {
@@ -153,32 +161,41 @@ private:
             setAside(path, why);
             return;
         }
-        for (const QJsonValue &value : root.value(QLatin1String("projects")).toArray()) {
-            const QJsonObject entry = value.toObject();
+        const QJsonArray projects = root.value(QLatin1String("projects")).toArray();
+        QSet<QString> listed;
+        for (int i = 0; i < projects.size() && m_list.size() < kMaxCount; ++i) {
+            const QJsonObject entry = projects.at(i).toObject();
             const QString entryPath = entry.value(QLatin1String("path")).toString();
             const int type = entry.value(QLatin1String("type")).toInt(-1);
-            const QDateTime time = QDateTime::fromString(entry.value(QLatin1String("modifyTime")).toString(), Qt::ISODateWithMs);
             if (entryPath.isEmpty() || type < int(KvProjectType::Normal) || type > int(KvProjectType::InstantMode)) {
                 KV_LOG_ERROR("recent projects: skipping a damaged entry in \"%s\"", KV_CSTR(path));
                 continue;
             }
-            // A hand-edited file may repeat a project or exceed the cap.
+            // A hand-edited file may repeat a project or exceed the cap; paths
+            // past the cap are never resolved.
             const QString key = canonicalPath(entryPath);
-            bool duplicate = false;
-            for (const KvProjectRecentInfo &known : qAsConst(m_list))
-                duplicate = duplicate || known.getPath() == key;
-            if (!duplicate && m_list.size() < kMaxCount)
-                m_list << KvProjectRecentInfo(key, KvProjectType(type), time);
+            if (listed.contains(key))
+                continue;
+            listed.insert(key);
+            const QDateTime time =
+                QDateTime::fromString(entry.value(QLatin1String("modifyTime")).toString(), Qt::ISODateWithMs);
+            m_list << KvProjectRecentInfo(key, KvProjectType(type), time);
         }
     }
 
+    // Moved, not copied: a copy would leave the damaged file in place to be
+    // found, and copied again, at the next start.
     void setAside(const QString &path, const QString &why)
     {
-        const QString aside =
-            path + QStringLiteral(".corrupt-") + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddhhmmsszzz"));
-        const bool copied = QFile::copy(path, aside);
-        KV_LOG_ERROR("recent projects \"%s\" unreadable (%s); starting empty, %s \"%s\"", KV_CSTR(path), KV_CSTR(why),
-                     copied ? "copy kept as" : "could not copy it to", KV_CSTR(aside));
+        QString error;
+        const QString aside = KvDir::moveAside(path, &error);
+        if (aside.isEmpty()) {
+            KV_LOG_ERROR("recent projects \"%s\" unreadable (%s); starting empty, could not move it aside: %s",
+                         KV_CSTR(path), KV_CSTR(why), KV_CSTR(error));
+            return;
+        }
+        KV_LOG_ERROR("recent projects \"%s\" unreadable (%s); starting empty, moved to \"%s\"", KV_CSTR(path),
+                     KV_CSTR(why), KV_CSTR(aside));
     }
 
     void save() const
@@ -200,6 +217,7 @@ private:
 
     QList<KvProjectRecentInfo> m_list;
     QString m_userId;
+    int m_readCount = 0;
 };
 
 } // namespace

@@ -11,9 +11,11 @@
 // "<user data dir>/recentProjects.json" (one file per signed-in user):
 //   { "version": 1, "projects": [ { "path": "...", "type": 0,
 //                                   "modifyTime": "2024-01-01T10:00:00.000Z" } ] }
-// A file that cannot be read is copied aside and the list starts empty.
-// Entries whose file has vanished stay until removed; recentList(true) skips
-// them. GUI thread only.
+// The file is read once, when the list is first asked for (and again only
+// for another user or an explicit reload). A file that is damaged or too
+// large is moved aside (at most three such copies are kept) and the list
+// starts empty. Entries whose file has vanished stay until removed;
+// recentList(true) skips them. GUI thread only.
 class IKvProjectRecentManager : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,9 @@ public:
     // Reads the list again from its file.
     virtual void reload() = 0;
     virtual QString storagePath() const = 0;
+    // How often the list was read from a file since this object was made;
+    // lets tests and diagnostics see that a start reads it once.
+    virtual int fileReadCount() const = 0;
 
 signals:
     void sigRecentListChanged();

@@ -1,6 +1,0 @@
-#include "FAppCrashEvent.h"
-
-FAppCrashEvent::FAppCrashEvent()
-    : KvTrackEvent(QStringLiteral("app_crash"))
-{
-}

@@ -1,6 +1,0 @@
-#include "FBugSplatEvent.h"
-
-FBugSplatEvent::FBugSplatEvent()
-    : KvTrackEvent(QStringLiteral("bugsplat_report"))
-{
-}

@@ -1,6 +1,0 @@
-#include "FTemplateTimeLinePageButtonClickEvent.h"
-
-FTemplateTimeLinePageButtonClickEvent::FTemplateTimeLinePageButtonClickEvent()
-    : KvTrackEvent(QStringLiteral("template_timeline_page_button_click"))
-{
-}
