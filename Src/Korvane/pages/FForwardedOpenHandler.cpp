@@ -1,12 +1,11 @@
 #include "FForwardedOpenHandler.h"
 
 #include "FProjectDocProxy.h"
+#include "FProjectOpenProblem.h"
 #include "IKvBaseLog.h"
 #include "KvBoolGuards.h"
 #include "KvCommunicatorCommands.h"
 #include "KvCommunicatorMsg.h"
-
-#include <QFileInfo>
 
 FForwardedOpenHandler::FForwardedOpenHandler(Hooks hooks)
     : m_hooks(std::move(hooks))
@@ -31,8 +30,12 @@ int FForwardedOpenHandler::handle(const QString &message)
         KV_LOG_INFO("forwarded open: %s", KV_CSTR(msg.firstContent()));
         // A second start forwards its whole argument, key included.
         const QString path = FProjectDocProxy::projectPathFromArgument(msg.firstContent());
-        if (!QFileInfo::exists(path)) {
-            KV_LOG_ERROR("forwarded project does not exist: %s", KV_CSTR(path));
+        const FProjectOpenProblem problem = FProjectOpenProblem::probe(path);
+        if (problem.isProblem()) {
+            if (m_hooks.reportProblem)
+                m_hooks.reportProblem(problem);
+            else
+                KV_LOG_ERROR("forwarded project: %s", KV_CSTR(problem.logText()));
             break;
         }
         if (m_hooks.raiseEditor)

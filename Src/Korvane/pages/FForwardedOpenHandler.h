@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class FProjectOpenProblem;
+
 #include <functional>
 
 // Opens the projects that another start of the editor, or a helper,
@@ -17,12 +19,14 @@ public:
         std::function<bool()> mayOpen;                      // false: ignore the message
         std::function<void()> raiseEditor;                  // bring the editing window forward
         std::function<void(const QString &path)> openProject;
+        // A path that cannot be opened (missing, a folder, unreadable).
+        std::function<void(const FProjectOpenProblem &problem)> reportProblem;
     };
 
     explicit FForwardedOpenHandler(Hooks hooks);
 
-    // Returns how many projects were handed to openProject. A path that does
-    // not exist is logged and ends the message.
+    // Returns how many projects were handed to openProject. A path that
+    // cannot be opened is reported and ends the message.
     int handle(const QString &message);
     bool isOpening() const { return m_inProgress; }
 

@@ -3,6 +3,7 @@
 #include "FAccountSession.h"
 #include "FCommandLineMap.h"
 #include "FProjectDocProxy.h"
+#include "FProjectOpenProblem.h"
 #include "FPushChannelHost.h"
 #include "FSplashScreen.h"
 #include "FStartupBackgroundWork.h"
@@ -40,7 +41,17 @@ bool FStartupHandover::run(KorvanePageMgr &mgr, const StartupPageInfo &info)
 
     const QMap<QString, QString> map = FCommandLineMap::build(QCoreApplication::arguments());
     mgr.m_velloqHelper.parseStartParams(map.value(FCommandLineMap::kVelloqParamKey));
-    const QString openPath = map.value(FCommandLineMap::kOpenKey);
+    QString openPath = map.value(FCommandLineMap::kOpenKey);
+    // A path that cannot be opened is told about, and start-up goes on as
+    // if none had been given.
+    FProjectOpenProblem openProblem;
+    if (!openPath.isEmpty()) {
+        openProblem = FProjectOpenProblem::probe(FProjectDocProxy::projectPathFromArgument(openPath));
+        if (openProblem.isProblem()) {
+            FProjectDocProxy::instance()->SetDelayLoadProjectPath(QString());
+            openPath.clear();
+        }
+    }
     const QString shareString = map.value(FCommandLineMap::kShareKey);
 
     tracker->stop(QStringLiteral("StartUp_InitUI"));
@@ -70,6 +81,12 @@ bool FStartupHandover::run(KorvanePageMgr &mgr, const StartupPageInfo &info)
     KvApplication::reportFirstExpose(mgr.currentPageWidget());
     finish(mgr.currentPageWidget());
     mgr.m_currentPageWidget.clear();
+    if (!openProblem.isProblem() && target != KorvanePageMgr::StartPage)
+        openProblem = docProxy->lastOpenProblem();
+    if (openProblem.isProblem()) {
+        // Told once the event loop runs: run() hands over without waiting.
+        QTimer::singleShot(0, &mgr, [&mgr, openProblem] { mgr.reportFailedOpen(openProblem, true); });
+    }
 
     QTimer::singleShot(kLogRetrievalDelayMs, mgr.m_background.get(), &FStartupBackgroundWork::startLogRetrieval);
     KV_LOG_INFO("end");

@@ -1,3 +1,5 @@
+#include "FProjectOpenNotice.h"
+#include "FTimelineExportStep.h"
 #include "KorvanePageMgr.h"
 
 #include "FAccountSession.h"
@@ -33,6 +35,7 @@
 #include "KvConfig.h"
 #include "KvEventTrackingProxy.h"
 #include "KvIniWriter.h"
+#include "KvMediaLibraryCategory.h"
 #include "KvMediaLibraryGoToMsg.h"
 #include "KvProjectSuffixHelper.h"
 #include "KvUtility.h"
@@ -50,10 +53,7 @@ namespace {
 // The start page's tool tile that opens the portrait effects instead of a
 // tool of the main form.
 constexpr int kPortraitToolIndex = 3;
-constexpr int kEffectsCategory = 4;
 const QString kPortraitEffectItem = QStringLiteral("effect_AIPortrait");
-// Media-library category in which templates of the start page are located.
-constexpr int kTemplateCategory = 6;
 // The web-address key of the start page's instant-mode entry.
 constexpr int kInstantModeUrlType = 25;
 // Value handed to the upgrade module when the user asks for an update.
@@ -100,6 +100,7 @@ void KorvanePageMgr::init()
     hooks.mayOpen = [this] { return IKvProjectManager::getInstance()->currentProject() || m_pageState != EditingScene; };
     hooks.raiseEditor = [this] { raiseEditingWindow(); };
     hooks.openProject = [this](const QString &path) { openProject(path); };
+    hooks.reportProblem = [this](const FProjectOpenProblem &problem) { reportFailedOpen(problem, false); };
     m_forwardedOpen = std::make_unique<FForwardedOpenHandler>(std::move(hooks));
     KV_LOG_INFO("end");
 }
@@ -270,6 +271,9 @@ void KorvanePageMgr::switchToPage(PageState target)
         setKorvaneSceneVisible(true);
         docProxy->korvaneStartUp();
         docProxy->clearDelayLoadProjectInfos();
+        // The scene was built before its project was opened: bind it now.
+        KV_CHECK(m_korvaneScene, break);
+        m_korvaneScene->updateProjectEditorPlayer();
         break;
     case TemplateEditor: {
         dropStartPage();
@@ -338,6 +342,12 @@ void KorvanePageMgr::openProject(const QString &path)
         KV_LOG_INFO("project manager busy, open of %s ignored", KV_CSTR(path));
         return;
     }
+    // What can be told without reading is told before any page changes.
+    const FProjectOpenProblem problem = FProjectOpenProblem::probe(FProjectDocProxy::projectPathFromArgument(path));
+    if (problem.isProblem()) {
+        reportFailedOpen(problem, false);
+        return;
+    }
     manager->prepareOpen();
     const bool isTemplate = KvProjectSuffixHelper::isInstantModeFile(path);
     FProjectDocProxy *docProxy = FProjectDocProxy::instance();
@@ -350,6 +360,7 @@ void KorvanePageMgr::openProject(const QString &path)
             enterTemplateMode();
         else
             switchToPage(EditingScene);
+        reportFailedOpen(docProxy->lastOpenProblem(), true);
         return;
     case EditingScene:
         if (isTemplate) {
@@ -371,13 +382,28 @@ void KorvanePageMgr::openProject(const QString &path)
                 IKvProjectManager::getInstance()->closeProject();
                 FProjectDocProxy::instance()->SetDelayLoadProjectPath(path);
                 switchToPage(EditingScene);
+                reportFailedOpen(FProjectDocProxy::instance()->lastOpenProblem(), true);
             });
             return;
         }
         break;
     }
     KV_LOG_INFO("openProject");
-    docProxy->openProject(path, false);
+    if (!docProxy->openProject(path, false))
+        reportFailedOpen(docProxy->lastOpenProblem(), false);
+}
+
+void KorvanePageMgr::reportFailedOpen(const FProjectOpenProblem &problem, bool leaveEditing)
+{
+    // No problem: the open succeeded, or the user cancelled it.
+    if (!problem.isProblem())
+        return;
+    // The editing window would only show the untitled stand-in project.
+    if (leaveEditing && m_pageState == EditingScene) {
+        switchToPage(StartPage);
+        IKvProjectManager::getInstance()->reset(true);
+    }
+    FProjectOpenNotice::show(currentPageWidget(), problem);
 }
 
 void KorvanePageMgr::deferBackHomepage()
@@ -427,12 +453,12 @@ void KorvanePageMgr::locateInMediaLibrary(const QString &itemName)
         return;
     }
     const int itemId = itemName.isEmpty() ? -1
-                                          : IKvProjectManager::getInstance()->mediaLibraryItemId(kTemplateCategory, itemName);
+                                          : IKvProjectManager::getInstance()->mediaLibraryItemId(KvMediaLibraryCategory::ProjectTemplate, itemName);
     if (itemId < 0) {
         KV_LOG_INFO("template \"%s\" is not in the media library", KV_CSTR(itemName));
         return;
     }
-    goToMediaLibrary(kTemplateCategory, itemId, itemName);
+    goToMediaLibrary(KvMediaLibraryCategory::ProjectTemplate, itemId, itemName);
 }
 
 void KorvanePageMgr::goToMediaLibrary(int categoryType, int id, const QString &keyWord)
@@ -637,7 +663,10 @@ void KorvanePageMgr::slotVendaraEffect()
 
 void KorvanePageMgr::slotExportTimeline(int exportType, int exportMode)
 {
-    KV_LOG_INFO("export asked: type %d, mode %d (export comes with the export window)", exportType, exportMode);
+    KV_CHECK(m_pageState == EditingScene && m_korvaneScene, return);
+    if (!m_exportStep)
+        m_exportStep = std::make_unique<FTimelineExportStep>();
+    m_exportStep->request(m_korvaneScene->mainForm(), exportType, KvExportMode(exportMode));
 }
 
 void KorvanePageMgr::slotTemplateSeeAll(QObject *media)
@@ -673,8 +702,8 @@ void KorvanePageMgr::slotHomePageToolClicked(int toolIndex)
         m_korvaneScene->mainForm()->handleToolIndex(toolIndex);
         return;
     }
-    const int itemId = IKvProjectManager::getInstance()->mediaLibraryItemId(kEffectsCategory, kPortraitEffectItem);
-    slotOpenMediaFolderAndSearch(kEffectsCategory, itemId, QString());
+    const int itemId = IKvProjectManager::getInstance()->mediaLibraryItemId(KvMediaLibraryCategory::Effect, kPortraitEffectItem);
+    slotOpenMediaFolderAndSearch(KvMediaLibraryCategory::Effect, itemId, QString());
 }
 
 void KorvanePageMgr::slotOnTrackPublic()

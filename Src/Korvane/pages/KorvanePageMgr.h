@@ -17,8 +17,10 @@ class FAccountSession;
 class FForwardedOpenHandler;
 class FPageWindowEventFilter;
 class FProductHomePage;
+class FProjectOpenProblem;
 class FPushChannelHost;
 class FStartupBackgroundWork;
+class FTimelineExportStep;
 class FUpgradeCoordinator;
 class IKvUpgradeModule;
 class KorvaneScene;
@@ -139,6 +141,9 @@ private:
     void enterEditingFromStartPage(const QString &path);
     void useTemplate(QObject *templateMedia, const QString &first, const QString &second);
     void enterTemplateMode();
+    // Tells the user why an open failed; with `leaveEditing`, an editing
+    // window that came up only for that open gives way to the start page.
+    void reportFailedOpen(const FProjectOpenProblem &problem, bool leaveEditing);
     void locateInMediaLibrary(const QString &itemName);
     void goToMediaLibrary(int categoryType, int id, const QString &keyWord);
     // The editing scene's main form, or the template editor, settles its
@@ -165,6 +170,7 @@ private:
     std::unique_ptr<FAccountSession> m_account;
     std::unique_ptr<FPageWindowEventFilter> m_windowFilter;
     std::unique_ptr<FForwardedOpenHandler> m_forwardedOpen;
+    std::unique_ptr<FTimelineExportStep> m_exportStep;
 
     bool m_quickTutorialAsked = false;
 };
