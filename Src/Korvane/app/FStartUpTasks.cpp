@@ -166,9 +166,10 @@ FStartUpGraphs::Step FStartUpTasks::stepFor(QLatin1String name) const
     }
     KorvaneApp *const app = &m_app;
     return [app, task, step] {
+        // Skipping is no failure of the task: the editor is asked to end.
         if (app->startUpInterrupted()) {
             KV_LOG_INFO("%s skipped: the editor is ending", KV_CSTR(task));
-            return false;
+            return true;
         }
         return step();
     };

@@ -60,6 +60,9 @@ const QString kProductName = QStringLiteral("Korvane");
 const QString kFullProductName = QStringLiteral("Tessaracorp Korvane X");
 const QString kVersion = QStringLiteral("11.8.1.1523");
 
+// Whether the xcb GL integration was chosen by the user's environment.
+bool g_glIntegrationFromUser = false;
+
 } // namespace
 
 KorvaneApp::KorvaneApp(int &argc, char **argv)
@@ -92,7 +95,8 @@ KorvaneApp::~KorvaneApp()
 
 void KorvaneApp::prepareProcessEnvironment()
 {
-    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+    g_glIntegrationFromUser = qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION");
+    if (!g_glIntegrationFromUser)
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 }
 
@@ -161,6 +165,8 @@ bool KorvaneApp::init()
     KvAppStuckMonitoring::openMonitoring(1000);
 
     KvApplication::logScreenInfo();
+    KV_LOG_INFO("xcb GL integration \"%s\" (%s)", qgetenv("QT_XCB_GL_INTEGRATION").constData(),
+                g_glIntegrationFromUser ? "from the environment" : "the editor's default");
     initRegistryInfo();
 
     IKvAppInfo *appInfo = IKvAppInfo::getInstance();
