@@ -12,6 +12,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -350,8 +353,13 @@ private slots:
                                  << false;
         QTest::newRow("over the limit") << header(0x7FFFFFFF) + QByteArray(1 << 20, 'z') << false
                                         << "more than the limit" << false;
-        QTest::newRow("stalls mid-frame") << header(100) + QByteArray(10, 'a') << false << "stalled for 200 ms"
-                                          << false;
+        QTest::newRow("sends nothing") << QByteArray() << false << "no complete message within 200 ms of connecting"
+                                       << false;
+        QTest::newRow("stalls in its first frame") << header(100) + QByteArray(10, 'a') << false
+                                                   << "no complete message within 200 ms of connecting" << false;
+        QTest::newRow("stalls mid-frame after a message")
+            << frameOf({KvCommunicatorMsg("CMD_FIRST", {})}) + header(100) + QByteArray(10, 'a') << false
+            << "stalled for 200 ms in the middle of a frame" << false;
         QTest::newRow("closes mid-frame") << header(100) + QByteArray(10, 'a') << true
                                           << "closed in the middle of a frame; 18 bytes dropped" << false;
         QTest::newRow("not UTF-8") << header(2) + "\xff\xff" << false << "not UTF-8" << false;
@@ -375,6 +383,8 @@ private slots:
         peer.connectToServer(server()->serverPath());
         QVERIFY(peer.waitForConnected(1000));
         peer.write(bytes);
+        if (bytes.startsWith(frameOf({KvCommunicatorMsg("CMD_FIRST", {})})))
+            QTRY_COMPARE(received.count(), 1);
         if (closeAfter)
             peer.disconnectFromServer();
         QTRY_COMPARE(logCount(logLine, 'E'), 1);
@@ -384,15 +394,90 @@ private slots:
         KvCommunicatorClient other;
         QVERIFY(other.ConnectToServer(kChannel));
         QCOMPARE(other.SendMsg("CMD_STILL_SERVED", {}, false), 0);
-        QTRY_COMPARE(received.count(), 1);
-        QCOMPARE(messagesOf(received), QList<KvCommunicatorMsg>{KvCommunicatorMsg("CMD_STILL_SERVED", {})});
+        QTRY_VERIFY(messagesOf(received).contains(KvCommunicatorMsg("CMD_STILL_SERVED", {})));
+        received.clear();
 
         if (connectionStays) {
             QCOMPARE(peer.state(), QLocalSocket::ConnectedState);
             peer.write(frameOf({KvCommunicatorMsg("CMD_SAME_PEER", {})}));
-            QTRY_COMPARE(received.count(), 2);
+            QTRY_COMPARE(received.count(), 1);
             QCOMPARE(messagesOf(received).last(), KvCommunicatorMsg("CMD_SAME_PEER", {}));
         }
+    }
+
+    // Idle connections past the cap never lock others out: each is dropped
+    // when it has not completed a message in time, and a second instance
+    // that came later is served.
+    void idleConnectionsPastTheCap()
+    {
+        server()->setStallTimeout(300);
+        QVERIFY(server()->Listen(kChannel));
+        QSignalSpy received(server(), &KvCommunicatorServer::sigReceveMsgFrom);
+        std::vector<std::unique_ptr<QLocalSocket>> idle;
+        for (int i = 0; i < KvCommunicatorServer::kMaxConnections + 6; ++i) {
+            idle.push_back(std::make_unique<QLocalSocket>());
+            idle.back()->connectToServer(server()->serverPath());
+            // The server takes connections from its event loop.
+            QCoreApplication::processEvents();
+        }
+        for (const auto &socket : idle)
+            QTRY_COMPARE(socket->state(), QLocalSocket::ConnectedState);
+        QTRY_COMPARE(server()->connectionCount(), KvCommunicatorServer::kMaxConnections);
+        QCOMPARE(logCount("new ones wait for a free place", 'E'), 1);
+
+        QProcess second;
+        second.start(QStringLiteral(KVCOMM_SEND_PATH), {kChannel, "CMD_OPEN_PROJECT", "/late.kvproj"});
+        QTRY_COMPARE_WITH_TIMEOUT(received.count(), 1, 10000);
+        QCOMPARE(messagesOf(received), QList<KvCommunicatorMsg>{KvCommunicatorMsg("CMD_OPEN_PROJECT", {"/late.kvproj"})});
+        QTRY_COMPARE(second.state(), QProcess::NotRunning);
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_COMPARE(logCount("no complete message within 300 ms of connecting", 'E'),
+                     KvCommunicatorServer::kMaxConnections + 6);
+        QTRY_COMPARE(server()->connectionCount(), 0);
+    }
+
+    // A second instance that tries again within its budget delivers its
+    // message exactly once, whether the server was missing for a while or
+    // its thread was busy; with no server at all it reports the failure.
+    void forwardingClientDeliversAfterBusyServer_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<int>("budgetMs");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("server busy for 3 s") << "busy" << 2000 << 0;
+        QTest::newRow("server listening only after 1.5 s") << "late" << 5000 << 0;
+        QTest::newRow("no server within the budget") << "none" << 1200 << 1;
+    }
+    void forwardingClientDeliversAfterBusyServer()
+    {
+        QFETCH(QString, server);
+        QFETCH(int, budgetMs);
+        QFETCH(int, exitCode);
+        if (server == "busy")
+            QVERIFY(this->server()->Listen(kChannel));
+        QSignalSpy received(this->server(), &KvCommunicatorServer::sigReceveMsgFrom);
+        QElapsedTimer timer;
+        timer.start();
+        QProcess second;
+        second.start(QStringLiteral(KVCOMM_SEND_PATH),
+                     {"--budget", QString::number(budgetMs), kChannel, "CMD_OPEN_PROJECT", "/busy.kvproj"});
+        QVERIFY(second.waitForStarted());
+        if (server == "busy")
+            QThread::msleep(3000); // this thread, the server's, does nothing else
+        else if (server == "late")
+            QTimer::singleShot(1500, this, [this] { QVERIFY(this->server()->Listen(kChannel)); });
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(second.exitCode(), exitCode);
+        if (exitCode != 0) {
+            QVERIFY(timer.elapsed() >= budgetMs);
+            QVERIFY(second.readAllStandardOutput().trimmed().toInt() < 0);
+            QVERIFY(second.readAllStandardError().contains("not delivered within 1200 ms"));
+            QCOMPARE(received.count(), 0);
+            return;
+        }
+        QTRY_COMPARE(received.count(), 1);
+        QTest::qWait(200);
+        QCOMPARE(messagesOf(received), QList<KvCommunicatorMsg>{KvCommunicatorMsg("CMD_OPEN_PROJECT", {"/busy.kvproj"})});
     }
 
     // A 4 MiB message each way, between the server and a helper.

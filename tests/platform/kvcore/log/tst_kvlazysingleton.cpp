@@ -19,6 +19,17 @@ struct Second
     Second() { KvLazySingleton<First>::instance(); }
     ~Second() { g_events << "~Second"; }
 };
+template <KvSingletonRelease Release>
+struct WithPolicy
+{
+    static constexpr KvSingletonRelease kSingletonRelease = Release;
+    static inline int alive = 0;
+    WithPolicy() { ++alive; }
+    ~WithPolicy() { --alive; }
+};
+using ReleasedWithAll = WithPolicy<KvSingletonRelease::WithAll>;
+using ReleasedAtOwnStep = WithPolicy<KvSingletonRelease::OwnStep>;
+using KeptForTheProcess = WithPolicy<KvSingletonRelease::ProcessLifetime>;
 } // namespace
 
 class TestKvLazySingleton : public QObject
@@ -59,6 +70,26 @@ private slots:
         QCOMPARE(g_events, QStringList({"~First"}));
         KvLazySingletonManager::releaseAll();
         QCOMPARE(g_events, QStringList({"~First"}));
+    }
+
+    // What releaseAll() takes and what it leaves to a later step or to the
+    // end of the process.
+    void releasePolicies()
+    {
+        KvLazySingleton<ReleasedWithAll>::instance();
+        KvLazySingleton<ReleasedAtOwnStep>::instance();
+        KeptForTheProcess *kept = KvLazySingleton<KeptForTheProcess>::instance();
+        QCOMPARE(KvLazySingletonManager::liveCount(), 1);
+
+        KvLazySingletonManager::releaseAll();
+        QCOMPARE(ReleasedWithAll::alive, 0);
+        QCOMPARE(ReleasedAtOwnStep::alive, 1);
+        QCOMPARE(KeptForTheProcess::alive, 1);
+        QCOMPARE(KvLazySingleton<KeptForTheProcess>::instance(), kept);
+
+        KvLazySingleton<ReleasedAtOwnStep>::release();
+        QCOMPARE(ReleasedAtOwnStep::alive, 0);
+        QVERIFY(!KvLazySingleton<ReleasedAtOwnStep>::exists());
     }
 };
 

@@ -31,12 +31,22 @@ public:
 
 const int kBusyEvent = QEvent::User + 5;
 const int kNestedLoopEvent = QEvent::User + 6;
+const int kScriptEvent = QEvent::User + 7;
+const int kShortEvent = QEvent::User + 8;
 
-// Keeps the GUI thread busy, or idles in a nested loop, when told by event.
+// Keeps the GUI thread busy, idles in a nested loop, or plays a script of
+// steps, when told by event.
 class Worker : public QObject
 {
 public:
     int busyMs = 0;
+    // Steps of kScriptEvent: "busy <ms>", "send" (a short nested event, no
+    // loop turn), "turn" (a nested processEvents that runs a short posted
+    // event), "loop <ms> <every> <busy>" (a nested loop in which a timer
+    // fires every <every> ms and works <busy> ms each time), "stall <ms> <at>
+    // <busy>" (the same with one firing),
+    // "wait <ms>" (a nested loop idle for <ms>).
+    QStringList script;
 
     bool event(QEvent *event) override
     {
@@ -50,7 +60,40 @@ public:
             loop.exec();
             return true;
         }
+        if (event->type() == kShortEvent)
+            return true;
+        if (event->type() == kScriptEvent) {
+            for (const QString &step : qAsConst(script))
+                play(step.split(' '));
+            return true;
+        }
         return QObject::event(event);
+    }
+
+private:
+    void play(const QStringList &step)
+    {
+        const QString &what = step.at(0);
+        if (what == "busy") {
+            QThread::msleep(step.at(1).toULong());
+        } else if (what == "send") {
+            QEvent nested{QEvent::Type(kShortEvent)};
+            QCoreApplication::sendEvent(this, &nested);
+        } else if (what == "turn") {
+            QCoreApplication::postEvent(this, new QEvent(QEvent::Type(kShortEvent)));
+            QCoreApplication::processEvents();
+        } else if (what == "loop" || what == "stall" || what == "wait") {
+            QEventLoop loop;
+            QTimer::singleShot(step.at(1).toInt(), &loop, &QEventLoop::quit);
+            QTimer ticker;
+            ticker.setSingleShot(what == "stall");
+            if (what != "wait") {
+                const unsigned long busy = step.at(3).toULong();
+                QObject::connect(&ticker, &QTimer::timeout, [busy] { QThread::msleep(busy); });
+                ticker.start(step.at(2).toInt());
+            }
+            loop.exec();
+        }
     }
 };
 
@@ -101,8 +144,57 @@ private slots:
         QCOMPARE(log.count(kStuck), 1);
         QVERIFY2(log.errors().first().contains(QString("in event %1").arg(kBusyEvent)), qPrintable(log.errors().first()));
         const int reportedMs = log.errors().first().section(kStuck, 1).trimmed().section(' ', 0, 0).toInt();
-        QVERIFY(reportedMs > 100 && reportedMs < 400);
+        QVERIFY2(reportedMs >= 100 && reportedMs < 400, qPrintable(log.errors().first()));
         QTRY_COMPARE(log.count(kRunning), 1);
+    }
+
+    // Every stretch of work past the threshold is reported once, however
+    // deep in nested events and loops it happens; waiting in a nested loop,
+    // or a nested loop turning often, is no stall.
+    void nestedEvents_data()
+    {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<int>("reports");
+        QTest::newRow("busy after a nested send") << QStringList{"send", "busy 300"} << 1;
+        QTest::newRow("busy between nested sends") << QStringList{"send", "busy 150", "send", "busy 150", "send"} << 1;
+        QTest::newRow("busy after a nested loop turn") << QStringList{"turn", "busy 300"} << 1;
+        QTest::newRow("busy after an idle nested loop") << QStringList{"wait 200", "busy 300"} << 1;
+        QTest::newRow("two stalls with a turn between") << QStringList{"busy 300", "turn", "busy 300"} << 2;
+        QTest::newRow("stall inside a nested loop") << QStringList{"stall 300 100 300"} << 1;
+        QTest::newRow("idle nested loop") << QStringList{"wait 400"} << 0;
+        QTest::newRow("busy nested loop turning often") << QStringList{"loop 500 20 5"} << 0;
+        QTest::newRow("short work around turns") << QStringList{"busy 60", "turn", "busy 60", "turn", "busy 60"} << 0;
+    }
+    void nestedEvents()
+    {
+        QFETCH(QStringList, script);
+        QFETCH(int, reports);
+        KvTestLog log;
+        m_worker.script = script;
+        runEvent(kScriptEvent, 0);
+        QCOMPARE(log.count(kStuck), reports);
+        QTRY_COMPARE(log.count(kRunning), reports);
+    }
+
+    // The watchdog wakes only while an event is being handled: none at all
+    // while the GUI thread idles, in or out of its event loop.
+    void noWakeupsWhileIdle()
+    {
+        for (int i = 0; i < 5; ++i)
+            runEvent(kBusyEvent, 2);
+        // The deadline of the last event passes.
+        QThread::msleep(250);
+        const quint64 before = KvAppStuckMonitoring::watchdogWakeups();
+        QThread::msleep(400);
+        QTest::qWait(400);
+        QCOMPARE(KvAppStuckMonitoring::watchdogWakeups(), before);
+
+        // A busy stretch wakes it, a bounded number of times.
+        KvTestLog log;
+        runEvent(kBusyEvent, 350);
+        const quint64 woken = KvAppStuckMonitoring::watchdogWakeups() - before;
+        QVERIFY2(woken >= 1 && woken <= 6, qPrintable(QString::number(woken)));
+        QCOMPARE(log.count(kStuck), 1);
     }
 
     void shortEventsAreNotReported()

@@ -2,9 +2,7 @@
 
 IKvAppInfo *IKvAppInfo::getInstance()
 {
-    // Not a lazy singleton: services released at shutdown still read paths here.
-    static KvAppInfo instance;
-    return &instance;
+    return KvLazySingleton<KvAppInfo>::instance();
 }
 
 QVariant KvAppInfo::getValue(int id) const

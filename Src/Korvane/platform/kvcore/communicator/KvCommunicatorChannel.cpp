@@ -22,9 +22,14 @@ KvCommunicatorChannel::KvCommunicatorChannel(QLocalSocket *socket, const QString
     m_stallTimer.setSingleShot(true);
     m_stallTimer.setInterval(KvCommunicator::kDefaultStallTimeoutMs);
     connect(&m_stallTimer, &QTimer::timeout, this, [this] {
-        drop(QStringLiteral("stalled for %1 ms in the middle of a frame (%2 bytes held)")
-                 .arg(m_stallTimer.interval())
-                 .arg(m_decoder.bufferedBytes()));
+        if (m_awaitingFirstFrame)
+            drop(QStringLiteral("no complete message within %1 ms of connecting (%2 bytes held)")
+                     .arg(m_stallTimer.interval())
+                     .arg(m_decoder.bufferedBytes()));
+        else
+            drop(QStringLiteral("stalled for %1 ms in the middle of a frame (%2 bytes held)")
+                     .arg(m_stallTimer.interval())
+                     .arg(m_decoder.bufferedBytes()));
     });
     connect(m_socket, &QLocalSocket::readyRead, this, &KvCommunicatorChannel::readAvailable);
     connect(m_socket, &QLocalSocket::disconnected, this, &KvCommunicatorChannel::onDisconnected);
@@ -33,6 +38,20 @@ KvCommunicatorChannel::KvCommunicatorChannel(QLocalSocket *socket, const QString
         if (state == QLocalSocket::UnconnectedState)
             onDisconnected();
     });
+    // A connection that waited for its place may have brought its bytes, or
+    // even closed, before it was handed over: those signals have gone by.
+    // Take it up from the event loop, once the owner has connected to ours.
+    if (m_socket->bytesAvailable() > 0 || m_socket->state() == QLocalSocket::UnconnectedState) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_socket->state() == QLocalSocket::UnconnectedState)
+                    onDisconnected();
+                else
+                    readAvailable();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 KvCommunicatorChannel::~KvCommunicatorChannel()
@@ -50,6 +69,14 @@ bool KvCommunicatorChannel::isConnected() const
 void KvCommunicatorChannel::setStallTimeout(int ms)
 {
     m_stallTimer.setInterval(ms);
+}
+
+void KvCommunicatorChannel::requireFirstFrame()
+{
+    if (m_closed)
+        return;
+    m_awaitingFirstFrame = true;
+    m_stallTimer.start();
 }
 
 KvCommunicator::SendResult KvCommunicatorChannel::sendText(const QString &text)
@@ -97,6 +124,8 @@ void KvCommunicatorChannel::readAvailable()
     QPointer<KvCommunicatorChannel> guard(this);
     while (!m_closed && m_socket->bytesAvailable() > 0) {
         const QStringList texts = m_decoder.feed(m_socket->read(kReadChunk));
+        if (!texts.isEmpty())
+            m_awaitingFirstFrame = false;
         for (const QString &text : texts) {
             emit sigText(text);
             if (!guard || m_closed)
@@ -109,7 +138,11 @@ void KvCommunicatorChannel::readAvailable()
     }
     if (m_closed)
         return;
-    // The time-out counts from the last bytes that arrived.
+    // Until the first frame is whole, the deadline runs from the connection
+    // (trickled bytes do not extend it); afterwards the time-out counts from
+    // the last bytes that arrived.
+    if (m_awaitingFirstFrame)
+        return;
     if (m_decoder.isMidFrame())
         m_stallTimer.start();
     else

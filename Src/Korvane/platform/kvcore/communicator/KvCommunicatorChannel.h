@@ -11,7 +11,9 @@ class QLocalSocket;
 // communicator: incoming bytes become whole texts, outgoing texts become
 // frames. A peer that breaks the framing, stalls in the middle of a frame or
 // goes away mid-frame is dropped with a log line; nothing of the unfinished
-// frame is handed on.
+// frame is handed on. A server's end also drops a peer that has not completed
+// its first frame within the stall time-out of connecting, whether or not it
+// has sent anything: an idle connection would otherwise hold a place for good.
 //
 // Never blocks: reading takes what the socket has, writing queues in the
 // socket. Delete it with deleteLater(); its signals may be on the stack.
@@ -32,6 +34,8 @@ public:
     bool isClosed() const { return m_closed; }
 
     void setStallTimeout(int ms);
+    // Starts the first-frame deadline now (a server's end, at accept).
+    void requireFirstFrame();
 
     // Queues one frame. False, with a log line, when the text is over the
     // frame limit, the peer leaves too much unread, or the channel is closed.
@@ -55,4 +59,5 @@ private:
     QTimer m_stallTimer;
     QString m_peerName;
     bool m_closed = false;
+    bool m_awaitingFirstFrame = false;
 };

@@ -7,6 +7,12 @@
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <QThread>
+
+namespace {
+// Between attempts at a server that is not there (yet).
+constexpr qint64 kRetryPauseMs = 100;
+}
 
 KvCommunicatorClient::KvCommunicatorClient(QObject *parent)
     : QObject(parent)
@@ -141,62 +147,130 @@ int KvCommunicatorClient::SendMsg(const QString &command, const QStringList &con
     const int framed = KvCommunicatorMsg::frameFor(command, contents, &frame);
     if (framed != KvCommunicator::SendOk)
         return framed;
-    if (!m_channel) {
-        if (m_path.isEmpty()) {
-            KV_LOG_ERROR("%s dropped: not connected to any server", KV_CSTR(command));
-            return KvCommunicator::SendNotConnected;
-        }
-        // The server may have started since the last attempt.
-        if (!connectToPath(m_path)) {
-            KV_LOG_ERROR("%s to %s dropped: no server there", KV_CSTR(command), KV_CSTR(m_path));
-            return KvCommunicator::SendNotConnected;
-        }
+    if (m_path.isEmpty()) {
+        KV_LOG_ERROR("%s dropped: not connected to any server", KV_CSTR(command));
+        return KvCommunicator::SendNotConnected;
+    }
+    if (deliver) {
+        QString why;
+        const KvCommunicator::SendResult result = this->deliver(frame, KvCommunicator::kDeliveryTimeoutMs, &why);
+        if (result != KvCommunicator::SendOk)
+            KV_LOG_ERROR("%s to %s not delivered: %s", KV_CSTR(command), KV_CSTR(m_path), KV_CSTR(why));
+        return result;
     }
 
+    // The server may have started since the last attempt.
+    if (!m_channel && !connectToPath(m_path)) {
+        KV_LOG_ERROR("%s to %s dropped: no server there", KV_CSTR(command), KV_CSTR(m_path));
+        return KvCommunicator::SendNotConnected;
+    }
+    if (m_channel->socket()->state() == QLocalSocket::ConnectedState)
+        return m_channel->sendFrame(frame);
+    if (m_pending.size() >= KvCommunicator::kMaxPendingMessages
+        || m_pendingBytes + frame.size() > KvCommunicator::kMaxPendingBytes) {
+        KV_LOG_ERROR("%s to %s dropped: too many messages wait for the connection", KV_CSTR(command),
+                     KV_CSTR(m_path));
+        return KvCommunicator::SendRefused;
+    }
+    // Connecting flushes the queue.
+    m_pending.append(frame);
+    m_pendingBytes += frame.size();
+    return KvCommunicator::SendOk;
+}
+
+KvCommunicator::SendResult KvCommunicatorClient::deliver(const QByteArray &frame, qint64 waitMs, QString *why)
+{
+    const QDeadlineTimer deadline(qMax<qint64>(waitMs, 1));
+    if (!m_channel && !connectToPath(m_path)) {
+        *why = QStringLiteral("no server there");
+        return KvCommunicator::SendNotConnected;
+    }
     const QPointer<KvCommunicatorChannel> channel = m_channel;
-    if (channel->socket()->state() != QLocalSocket::ConnectedState) {
-        if (m_pending.size() >= KvCommunicator::kMaxPendingMessages
-            || m_pendingBytes + frame.size() > KvCommunicator::kMaxPendingBytes) {
-            KV_LOG_ERROR("%s to %s dropped: too many messages wait for the connection", KV_CSTR(command),
-                         KV_CSTR(m_path));
-            return KvCommunicator::SendRefused;
-        }
-        m_pending.append(frame);
-        m_pendingBytes += frame.size();
-        if (!deliver)
-            return KvCommunicator::SendOk;
-        // Connecting flushes the queue, this message included.
-        channel->socket()->waitForConnected(KvCommunicator::kDeliveryTimeoutMs);
+    QLocalSocket *socket = channel->socket();
+    if (socket->state() != QLocalSocket::ConnectedState) {
+        // Connecting flushes what waits in the queue, not this frame: it goes
+        // out below, or not at all.
+        socket->waitForConnected(int(qMax<qint64>(deadline.remainingTime(), 1)));
         if (!channel || channel->isClosed()) {
-            KV_LOG_ERROR("%s to %s dropped: the connection failed", KV_CSTR(command), KV_CSTR(m_path));
+            *why = QStringLiteral("the connection failed");
             return KvCommunicator::SendNotConnected;
         }
         if (!channel->isConnected()) {
-            KV_LOG_ERROR("%s to %s not delivered within %d ms; it waits for the connection", KV_CSTR(command),
-                         KV_CSTR(m_path), KvCommunicator::kDeliveryTimeoutMs);
+            // Still waiting for a place: a later attempt goes on waiting.
+            *why = QStringLiteral("the server took no connection within %1 ms").arg(waitMs);
             return KvCommunicator::SendTimedOut;
         }
-    } else {
-        const KvCommunicator::SendResult sent = channel->sendFrame(frame);
-        if (sent != KvCommunicator::SendOk || !deliver)
-            return sent;
     }
-
-    QLocalSocket *socket = channel->socket();
+    const KvCommunicator::SendResult sent = channel->sendFrame(frame);
+    if (sent != KvCommunicator::SendOk) {
+        *why = QStringLiteral("the connection refused the message");
+        return sent;
+    }
     socket->flush();
-    const QDeadlineTimer deadline(KvCommunicator::kDeliveryTimeoutMs);
     while (channel && !channel->isClosed() && socket->bytesToWrite() > 0 && !deadline.hasExpired()) {
         if (!socket->waitForBytesWritten(int(qMax<qint64>(deadline.remainingTime(), 1))))
             break;
     }
     if (!channel || channel->isClosed()) {
-        KV_LOG_ERROR("%s to %s may be lost: the connection closed", KV_CSTR(command), KV_CSTR(m_path));
+        *why = QStringLiteral("the connection closed");
         return KvCommunicator::SendNotConnected;
     }
     if (socket->bytesToWrite() > 0) {
-        KV_LOG_ERROR("%s to %s not delivered within %d ms", KV_CSTR(command), KV_CSTR(m_path),
-                     KvCommunicator::kDeliveryTimeoutMs);
+        // Part of the frame may be with the server already: end the
+        // connection so that the server drops the part, and a retry on a
+        // new connection cannot deliver it twice.
+        *why = QStringLiteral("the server read nothing within %1 ms").arg(waitMs);
+        abandonConnection();
         return KvCommunicator::SendTimedOut;
     }
     return KvCommunicator::SendOk;
+}
+
+void KvCommunicatorClient::abandonConnection()
+{
+    if (!m_channel)
+        return;
+    KvCommunicatorChannel *channel = m_channel;
+    m_channel = nullptr;
+    m_connected = false;
+    disconnect(channel, nullptr, this, nullptr);
+    channel->socket()->abort();
+    channel->deleteLater();
+}
+
+int KvCommunicatorClient::sendWithRetry(const QString &command, const QStringList &contents, int budgetMs)
+{
+    QByteArray frame;
+    const int framed = KvCommunicatorMsg::frameFor(command, contents, &frame);
+    if (framed != KvCommunicator::SendOk)
+        return framed;
+    if (m_path.isEmpty()) {
+        KV_LOG_ERROR("%s dropped: not connected to any server", KV_CSTR(command));
+        return KvCommunicator::SendNotConnected;
+    }
+    const QDeadlineTimer budget(qMax(budgetMs, 1));
+    KvCommunicator::SendResult result = KvCommunicator::SendNotConnected;
+    QString why;
+    for (int attempt = 1;; ++attempt) {
+        // One attempt may take what is left, but no more than the usual bound.
+        const qint64 wait = qMin<qint64>(budget.remainingTime(), KvCommunicator::kDeliveryTimeoutMs);
+        result = deliver(frame, wait, &why);
+        if (result == KvCommunicator::SendOk) {
+            if (attempt > 1)
+                KV_LOG_INFO("%s delivered to %s at attempt %d", KV_CSTR(command), KV_CSTR(m_path), attempt);
+            return result;
+        }
+        if (result == KvCommunicator::SendInvalid || budget.hasExpired())
+            break;
+        KV_LOG_INFO("%s to %s not delivered yet (%s); trying again", KV_CSTR(command), KV_CSTR(m_path),
+                    KV_CSTR(why));
+        // A server that is not there at all fails at once: do not spin.
+        if (result == KvCommunicator::SendNotConnected)
+            QThread::msleep(quint64(qMin<qint64>(budget.remainingTime(), kRetryPauseMs)));
+        if (budget.hasExpired())
+            break;
+    }
+    KV_LOG_ERROR("%s to %s not delivered within %d ms: %s", KV_CSTR(command), KV_CSTR(m_path), budgetMs,
+                 KV_CSTR(why));
+    return result;
 }

@@ -33,12 +33,26 @@ public:
     bool connectToParent();
     static bool hasParentInEnvironment();
 
-    // deliver = true: returns only once the message is written to the server
-    // or a bounded wait (about a second) has run out; for a process that is
-    // about to exit, never for a GUI thread with work to do. deliver = false:
-    // queues and returns at once.
+    // deliver = true: returns only once the message is delivered or a bounded
+    // wait (kDeliveryTimeoutMs) has run out; for a process that is about to
+    // exit, never for a GUI thread with work to do. Delivered means the whole
+    // message was written to a connected socket and flushed to the system,
+    // which hands it to the server even when the server reads it later or
+    // this process has ended by then. A message that is not delivered is not
+    // sent later either: a partly written one ends the connection, so the
+    // server drops the part; the result says so truthfully and a retry
+    // cannot double it.
+    // deliver = false: queues and returns at once.
     // Returns KvCommunicator::SendOk or a negative SendResult.
     int SendMsg(const QString &command, const QStringList &contents, bool deliver);
+
+    // A delivering send that tries again, for up to `budgetMs` in all, while
+    // the server is not there yet, not taking connections or not reading
+    // (for example busy, or starting). Transient failures are logged at
+    // information level; only the final failure at error level. Returns
+    // SendOk or the last negative SendResult. Blocks: for a process that is
+    // about to exit. Needs a ConnectToServer() before (it may have failed).
+    int sendWithRetry(const QString &command, const QStringList &contents, int budgetMs);
 
     bool isConnected() const;
     QString serverPath() const { return m_path; }
@@ -55,6 +69,9 @@ private:
     void onConnected();
     void onClosed(KvCommunicatorChannel *channel);
     KvCommunicator::SendResult flushPending();
+    // The delivering send without logging; `why` says what failed.
+    KvCommunicator::SendResult deliver(const QByteArray &frame, qint64 waitMs, QString *why);
+    void abandonConnection();
 
     QString m_path;
     QString m_token;

@@ -17,8 +17,6 @@
 
 namespace {
 
-// Same-user peers only, but a runaway one must not exhaust descriptors.
-constexpr int kMaxConnections = 64;
 // How long Release() gives helpers to end after SIGTERM before SIGKILL.
 constexpr int kStopGraceMs = 500;
 
@@ -38,16 +36,24 @@ QString newToken()
 }
 
 // Helpers that outlive their server. The objects stay reachable until their
-// process ends, so that it is still reaped and never killed by ~QProcess.
+// process ends, so that it is still reaped and never killed by ~QProcess;
+// for the same reason the list is never destroyed, not even at exit.
+struct OrphanHelpers
+{
+    static constexpr KvSingletonRelease kSingletonRelease = KvSingletonRelease::ProcessLifetime;
+    QList<QProcess *> processes;
+};
+
 void keepRunningWithoutServer(QProcess *process)
 {
-    static QList<QProcess *> *orphans = new QList<QProcess *>;
+    OrphanHelpers *orphans = KvLazySingleton<OrphanHelpers>::instance();
     process->setParent(nullptr);
-    orphans->append(process);
-    QObject::connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), process, [process] {
-        orphans->removeOne(process);
-        process->deleteLater();
-    });
+    orphans->processes.append(process);
+    QObject::connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), process,
+                     [orphans, process] {
+                         orphans->processes.removeOne(process);
+                         process->deleteLater();
+                     });
 }
 
 } // namespace
@@ -65,22 +71,14 @@ struct KvCommunicatorServer::Helper
     qint64 pendingBytes = 0;
 };
 
-namespace {
-KvCommunicatorServer *s_instance = nullptr;
-}
-
 KvCommunicatorServer *KvCommunicatorServer::GetInstance()
 {
-    if (!s_instance)
-        s_instance = new KvCommunicatorServer;
-    return s_instance;
+    return KvLazySingleton<KvCommunicatorServer>::instance();
 }
 
 void KvCommunicatorServer::Release()
 {
-    KvCommunicatorServer *server = s_instance;
-    s_instance = nullptr;
-    delete server;
+    KvLazySingleton<KvCommunicatorServer>::release();
 }
 
 KvCommunicatorServer::KvCommunicatorServer() = default;
@@ -161,15 +159,24 @@ void KvCommunicatorServer::setStallTimeout(int ms)
 
 void KvCommunicatorServer::acceptConnections()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+    if (!m_server)
+        return;
+    // Past the cap a connection is left waiting rather than refused: what
+    // its peer has written stays with the system until a place is free (a
+    // closed or timed-out connection frees one), so nothing is lost.
+    while (m_server->hasPendingConnections()) {
         if (m_channels.size() >= kMaxConnections) {
-            KV_LOG_ERROR("refusing a connection: %d connections are open already", int(m_channels.size()));
-            socket->abort();
-            socket->deleteLater();
-            continue;
+            if (!m_capReported)
+                KV_LOG_ERROR("%d connections are open; new ones wait for a free place", int(m_channels.size()));
+            m_capReported = true;
+            return;
         }
+        QLocalSocket *socket = m_server->nextPendingConnection();
+        if (!socket)
+            return;
         auto *channel = new KvCommunicatorChannel(socket, QStringLiteral("peer #%1").arg(++m_connectionCount), this);
         channel->setStallTimeout(m_stallTimeoutMs);
+        channel->requireFirstFrame();
         m_channels.insert(channel);
         connect(channel, &KvCommunicatorChannel::sigText, this,
                 [this, channel](const QString &text) { onText(channel, text); });
@@ -246,6 +253,11 @@ void KvCommunicatorServer::onChannelClosed(KvCommunicatorChannel *channel)
     }
     KV_LOG_TRACE("%s closed", KV_CSTR(channel->peerName()));
     channel->deleteLater();
+    if (m_channels.size() < kMaxConnections && m_capReported) {
+        m_capReported = false;
+        KV_LOG_INFO("below %d connections again", kMaxConnections);
+    }
+    acceptConnections();
 }
 
 KvCommunicatorServer::Helper *KvCommunicatorServer::findHelper(const QString &path) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KvCommunicatorProtocol.h"
+#include "KvLazySingleton.h"
 
 #include <QObject>
 #include <QSet>
@@ -25,6 +26,11 @@ class QProcess;
 // whatever is left at that path first, so a successful listen is no lock:
 // the caller makes sure only one process listens on a name.
 //
+// Connections are capped (kMaxConnections); one past the cap waits, unread
+// and with its bytes kept by the system, until a place is free. A connection
+// that has not completed a message within the stall time-out of being taken
+// is dropped, so idle connections cannot hold the places for good.
+//
 // Every received text is logged once ("received: <commands>") and emitted by
 // sigReceveMsgFrom; texts that are not well-formed messages are dropped with
 // an error line. A text carrying GACMD_TRACK_PUBLIC also emits sigTrackPublic.
@@ -33,9 +39,10 @@ class KvCommunicatorServer : public QObject
     Q_OBJECT
 
 public:
-    // GUI thread only. Not a lazy singleton on purpose: shutdown releases it
-    // at its own step, after the lazy singletons, so that a second instance
-    // still reaches this process until then.
+    // GUI thread only. Released at its own step of shutdown, after the other
+    // lazy singletons, so that a second instance still reaches this process
+    // until then.
+    static constexpr KvSingletonRelease kSingletonRelease = KvSingletonRelease::OwnStep;
     static KvCommunicatorServer *GetInstance();
     // Stops listening, stops the helpers started to be stopped with it
     // (SIGTERM, SIGKILL after half a second), and destroys the instance;
@@ -78,8 +85,13 @@ public:
     // how many got it.
     int sendMsgToClients(const QString &command, const QStringList &contents);
 
-    // For connections made from now on and those already open.
+    // For connections made from now on and those already open; also the
+    // first-message deadline of a new connection.
     void setStallTimeout(int ms);
+
+    // Same-user peers only, but a runaway one must not exhaust descriptors.
+    static constexpr int kMaxConnections = 64;
+    int connectionCount() const { return m_channels.size(); }
 
 signals:
     void sigReceveMsgFrom(const QString &text);
@@ -90,6 +102,7 @@ private:
 
     KvCommunicatorServer();
     ~KvCommunicatorServer() override;
+    friend class KvLazySingleton<KvCommunicatorServer>;
 
     bool listenOnPath(const QString &path);
     void acceptConnections();
@@ -106,4 +119,5 @@ private:
     std::map<QString, std::unique_ptr<Helper>> m_helpers; // by absolute path
     int m_stallTimeoutMs = KvCommunicator::kDefaultStallTimeoutMs;
     int m_connectionCount = 0;
+    bool m_capReported = false;
 };

@@ -4,8 +4,7 @@
 
 KvLocale *KvLocale::instance()
 {
-    static KvLocale locale;
-    return &locale;
+    return KvLazySingleton<KvLocale>::instance();
 }
 
 void KvLocale::setLanguageType(int languageType)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KvLazySingleton.h"
+
 #include <QObject>
 
 // The editor's interface language. Changing it announces the change so that
@@ -10,6 +12,8 @@ class KvLocale : public QObject
 
 public:
     static KvLocale *instance();
+    // Read by whatever still formats text while the editor shuts down.
+    static constexpr KvSingletonRelease kSingletonRelease = KvSingletonRelease::ProcessLifetime;
 
     int languageType() const { return m_languageType; }
     // 1 is English; the numbering is the one the preferences store.
@@ -20,5 +24,6 @@ signals:
 
 private:
     KvLocale() = default;
+    friend class KvLazySingleton<KvLocale>;
     int m_languageType = 1;
 };

@@ -1,4 +1,5 @@
 #include "IKvBaseLog.h"
+#include "KvLazySingleton.h"
 
 #include <spdlog/sinks/base_sink.h>
 #include <spdlog/sinks/rotating_file_sink.h>
@@ -48,6 +49,12 @@ private:
 class KvBaseLog final : public IKvBaseLog
 {
 public:
+    // The log outlives everything: destructors of other singletons and of
+    // statics still log while the process ends, so it is never destroyed
+    // (no use after free at exit). Nothing is lost by that: every line is
+    // flushed as it is written.
+    static constexpr KvSingletonRelease kSingletonRelease = KvSingletonRelease::ProcessLifetime;
+
     KvBaseLog()
     {
         m_stderr = std::make_shared<spdlog::sinks::stderr_sink_mt>();
@@ -206,7 +213,5 @@ std::string KvQualifiedFunctionName(const char *prettyFunction)
 
 IKvBaseLog *GetGlobalLogInstance()
 {
-    // Never destroyed: destructors of other statics may still log at exit.
-    static KvBaseLog *instance = new KvBaseLog;
-    return instance;
+    return KvLazySingleton<KvBaseLog>::instance();
 }

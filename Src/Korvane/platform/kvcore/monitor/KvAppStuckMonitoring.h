@@ -2,24 +2,30 @@
 
 #include <QObject>
 
+#include <memory>
+
 template <class T>
 class KvLazySingleton;
+class KvStuckWatchdog;
 
-// Watches the GUI thread for events that take too long.
+// Watches the GUI thread for stretches of work that take too long.
 //
 // The application brackets every event it dispatches on the GUI thread with
-// start() and end(); each is one atomic store, cheap enough for every event.
-// A watchdog thread (openMonitoring .. closeMonitoring) looks at the event in
-// progress a few times per threshold and logs one error line when it has run
-// longer than the threshold, and one information line when the GUI thread
-// gets going again.
+// start() and end(); they keep a stack of the events in progress (nested
+// sends and nested event loops push onto it). What is timed is a busy
+// stretch: it begins when the GUI thread starts handling an event while none
+// is in progress, or when a nested event loop turns, and ends when the
+// outermost event returns or a nested loop waits for more events. So an
+// outer event that keeps working after a nested event has returned is still
+// timed, while one that idles in a nested loop (a modal dialog, a wait for
+// another process) is not.
 //
-// Only the innermost event is timed: when an event runs a nested event loop,
-// each event of that loop is timed on its own, and the time the outer event
-// spends after the nested loop returns is not counted (the loop may have sat
-// idle, e.g. behind a modal dialog, for as long as the user liked). While
-// suspended (slotSuspendMonitoring .. slotContinueMonitoring) nothing is
-// reported.
+// A watchdog thread (openMonitoring .. closeMonitoring) sleeps until the
+// running stretch would pass the threshold and logs one error line for each
+// stretch that does, and the GUI thread logs one information line when that
+// stretch ends. It never polls: with no event in progress it waits without a
+// deadline and is woken by the next start(). While suspended
+// (slotSuspendMonitoring .. slotContinueMonitoring) nothing is reported.
 class KvAppStuckMonitoring : public QObject
 {
     Q_OBJECT
@@ -28,7 +34,8 @@ public:
     // The receiver of KvUnmonitoredEventHelper's signals.
     static KvAppStuckMonitoring *instance();
 
-    // Starts the watchdog, or changes its threshold when it runs.
+    // Starts the watchdog, or changes its threshold when it runs. GUI
+    // thread (it follows that thread's event loop).
     static void openMonitoring(int thresholdMs);
     // Stops and joins the watchdog; safe to call when it does not run.
     static void closeMonitoring();
@@ -41,12 +48,21 @@ public:
     // KvUnmonitoredEventHelper::updateMonitoringState.
     static void setPendingEventType(int eventType);
 
+    // How often the watchdog thread has woken since it started (tests).
+    static quint64 watchdogWakeups();
+
 public slots:
     void slotContinueMonitoring();
     void slotSuspendMonitoring();
 
 private:
     KvAppStuckMonitoring();
+    ~KvAppStuckMonitoring() override;
     template <class T>
     friend class KvLazySingleton;
+
+    void followEventLoop();
+
+    std::unique_ptr<KvStuckWatchdog> m_watchdog;
+    bool m_followingLoop = false;
 };

@@ -10,8 +10,7 @@
 
 IKvRegistryInfo *IKvRegistryInfo::getInstance()
 {
-    static KvRegistryInfo info;
-    return &info;
+    return KvLazySingleton<KvRegistryInfo>::instance();
 }
 
 void KvRegistryInfo::setRootPath(const QString &rootPath)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IKvRegistryInfo.h"
+#include "KvLazySingleton.h"
 
 #include <QHash>
 #include <QReadWriteLock>
@@ -8,6 +9,9 @@
 class KvRegistryInfo final : public IKvRegistryInfo
 {
 public:
+    // Written until the last step of shutdown; holds nothing to clean up.
+    static constexpr KvSingletonRelease kSingletonRelease = KvSingletonRelease::ProcessLifetime;
+
     void setRootPath(const QString &rootPath) override;
     QString rootPath() const override;
     void setValueName(int id, const QString &name) override;
