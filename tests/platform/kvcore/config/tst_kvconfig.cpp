@@ -1,6 +1,7 @@
 #include "KvConfig.h"
 #include "KvConfigFile.h"
 #include "KvFileLock.h"
+#include "KvLazySingletonManager.h"
 
 #include "KvTestFiles.h"
 #include "KvTestLog.h"
@@ -10,11 +11,14 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QtConcurrent>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -55,6 +59,8 @@ int runWriter(const QString &store)
         const int size = 50000 + int(random.bounded(200000));
         config.SetAppValue("Stress", "blob", QString(size, QChar('a' + round % 26)));
         config.SetAppValue("Stress", "size", size);
+        // No event loop here: write at the end of each round.
+        config.flush();
         if (round == 0) {
             std::fputs("ready\n", stdout);
             std::fflush(stdout);
@@ -298,21 +304,26 @@ private slots:
         KvConfig config(store);
         config.SetAppValue("G", "k", "v");
         config.setMainFormSizeConfig(800, 600);
+        QVERIFY(config.flush());
         const ino_t written = inodeOf(store);
         QVERIFY(written != 0);
 
         config.SetAppValue("G", "k", "v");
         config.setMainFormSizeConfig(800, 600);
         config.SetAppValue("G", "absent", QVariant());
+        QVERIFY(config.flush());
         QCOMPARE(inodeOf(store), written);
 
         // The same holds when only the file, not this process, has the value.
         KvConfig other(store);
         other.SetAppValue("G", "k", "w");
+        QVERIFY(other.flush());
         const ino_t rewritten = inodeOf(store);
         QVERIFY(rewritten != written);
         config.SetAppValue("G", "k", "w");
+        QVERIFY(config.flush());
         QCOMPARE(inodeOf(store), rewritten);
+        QCOMPARE(config.diskWriteCount(), 1);
         QCOMPARE(config.GetAppValue("G", "k").toString(), QString("w"));
     }
 
@@ -323,8 +334,10 @@ private slots:
         KvConfig first(store);
         KvConfig second(store);
         first.SetFirstStart(false);
-        second.SetAppCrashed(true);
+        first.flush();
+        second.SetAppCrashed(true); // written at once
         first.SetAppValue("G", "k", 1);
+        first.flush();
         QCOMPARE(second.IsFirstStart(), false);
 
         KvConfig nextRun(store);
@@ -346,9 +359,107 @@ private slots:
                 ++misread;
         });
         QCOMPARE(misread.load(), 0);
+        // The turn ends: one write for all of them.
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(config.diskWriteCount(), 1);
         KvConfig nextRun(store);
         for (int key : keys)
             QCOMPARE(nextRun.GetAppValue("Threads", QString::number(key), false, -1).toInt(), key * 3);
+    }
+
+    // Values set in one turn of the event loop reach the disk in one write at
+    // the end of that turn; reads see them before. The crash flag goes out
+    // at once.
+    void writesAreCoalesced_data()
+    {
+        QTest::addColumn<Setter>("set");
+        QTest::addColumn<int>("writesAtOnce");
+        QTest::addColumn<int>("writesAfterTheTurn");
+        QTest::addColumn<QStringList>("onDisk"); // "group/key=value"
+
+        QTest::newRow("many values") << Setter([](KvConfig &c) {
+            for (int i = 0; i < 40; ++i)
+                c.SetAppValue("Many", QString::number(i), i);
+            c.setMainFormSizeConfig(1024, 768);
+            c.SetFirstStart(false);
+        }) << 0 << 1 << QStringList{"Many/0=0", "Many/39=39", "Korvane/FirstStart=false"};
+        QTest::newRow("a value set and taken back") << Setter([](KvConfig &c) {
+            c.SetAppValue("G", "k", 1);
+            c.SetAppValue("G", "k", QVariant());
+        }) << 0 << 0 << QStringList{};
+        QTest::newRow("the same value again") << Setter([](KvConfig &c) {
+            c.SetAppValue("G", "k", 7);
+            c.SetAppValue("G", "k", 7);
+        }) << 0 << 1 << QStringList{"G/k=7"};
+        QTest::newRow("crash flag first") << Setter([](KvConfig &c) {
+            c.SetAppValue("G", "k", 1);
+            c.SetAppCrashed(true);
+            c.SetAppValue("G", "k", 2);
+        }) << 1 << 2 << QStringList{"Korvane/AppCrashed=true", "G/k=2"};
+        QTest::newRow("crash flag cleared") << Setter([](KvConfig &c) { c.SetAppCrashed(false); c.SetTipShowed(true); })
+                                            << 0 << 1 << QStringList{"Korvane/TipShowed=true"};
+    }
+    void writesAreCoalesced()
+    {
+        QFETCH(Setter, set);
+        QFETCH(int, writesAtOnce);
+        QFETCH(int, writesAfterTheTurn);
+        QFETCH(QStringList, onDisk);
+        KvTestLog log;
+        const QString store = freshStore();
+        KvConfig config(store);
+        set(config);
+        QCOMPARE(config.diskWriteCount(), writesAtOnce);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(config.diskWriteCount(), writesAfterTheTurn);
+
+        const KvConfigFile::Content content = KvConfigFile::read(store);
+        for (const QString &entry : onDisk) {
+            const QString group = entry.section('/', 0, 0);
+            const QString key = entry.section('/', 1).section('=', 0, 0);
+            const QString expected = entry.section('=', 1);
+            const QJsonValue value = content.root.value("user").toObject().value(group).toObject().value(key);
+            QCOMPARE(value.toVariant().toString(), expected);
+            QCOMPARE(config.GetAppValue(group, key).toString(), expected);
+        }
+        QCOMPARE(config.diskWriteCount(), writesAfterTheTurn);
+        QVERIFY2(log.errors().isEmpty(), qPrintable(log.errors().join('\n')));
+    }
+
+    // Values still waiting for the end of the turn are written when the
+    // store is released at shutdown.
+    void releaseWritesWhatWaits()
+    {
+        KvConfig *config = KvConfig::Instance();
+        const QString store = config->storeFile();
+        config->SetAppValue("Release", "pending", "yes");
+        config->SetGuideShowed(true);
+        KvLazySingletonManager::releaseAll();
+        KvConfig nextRun(store);
+        QCOMPARE(nextRun.GetAppValue("Release", "pending").toString(), QString("yes"));
+        QCOMPARE(nextRun.IsGuideShowed(), true);
+        // A flush posted for the released store finds nothing to do.
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // An editor told to end by SIGTERM quits its event loop in order; what
+    // it set just before is on disk afterwards.
+    void valuesSurviveSigterm()
+    {
+        const QString store = freshStore();
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--config-sigterm", store});
+        QVERIFY(child.waitForStarted());
+        QVERIFY(child.waitForReadyRead(20000));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("ready"));
+        QCOMPARE(::kill(pid_t(child.processId()), SIGTERM), 0);
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        KvConfig nextRun(store);
+        QCOMPARE(nextRun.GetAppValue("Sigterm", "set").toInt(), 20);
+        QCOMPARE(nextRun.IsAppCrashed(), false);
+        QCOMPARE(nextRun.IsFirstStart(), false);
     }
 
     void killedWriterNeverLeavesATruncatedFile()
@@ -423,8 +534,44 @@ private slots:
     }
 };
 
+// Run as a child: handles SIGTERM by quitting its event loop, sets values in
+// one turn and waits in that same turn for the signal, so they are still
+// waiting to be written when it comes.
+int runSigtermChild(const QString &store)
+{
+    static int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return 3;
+    struct sigaction action = {};
+    action.sa_handler = [](int) {
+        const char byte = 1;
+        (void)!::write(pipeFds[1], &byte, 1);
+    };
+    ::sigaction(SIGTERM, &action, nullptr);
+    QSocketNotifier notifier(pipeFds[0], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, QCoreApplication::instance(), &QCoreApplication::quit);
+
+    KvConfig config(store);
+    QTimer::singleShot(0, [&config] {
+        for (int i = 1; i <= 20; ++i)
+            config.SetAppValue("Sigterm", "set", i);
+        config.SetFirstStart(false);
+        config.SetAppCrashed(false);
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+        // Still in this turn when the signal comes.
+        pollfd wait = {pipeFds[0], POLLIN, 0};
+        ::poll(&wait, 1, 20000);
+    });
+    return QCoreApplication::exec();
+}
+
 int main(int argc, char **argv)
 {
+    if (argc == 3 && qstrcmp(argv[1], "--config-sigterm") == 0) {
+        QCoreApplication app(argc, argv);
+        return runSigtermChild(QString::fromLocal8Bit(argv[2]));
+    }
     if (argc == 3 && qstrcmp(argv[1], "--config-writer") == 0) {
         QCoreApplication app(argc, argv);
         return runWriter(QString::fromLocal8Bit(argv[2]));

@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QReadWriteLock>
 #include <QSettings>
+#include <QVector>
 
 #include <atomic>
 #include <cmath>
@@ -192,7 +193,7 @@ void assign(QJsonObject &root, const QString &scope, const QString &group, const
 
 } // namespace
 
-class KvConfigPrivate
+class KvConfigPrivate : public std::enable_shared_from_this<KvConfigPrivate>
 {
 public:
     KvConfigPrivate(const QString &file, const QString &applicationDir)
@@ -204,21 +205,51 @@ public:
     bool load();
     QJsonValue read(const QString &scope, const QString &group, const QString &key) const;
     bool write(const QString &scope, const QString &group, const QString &key, const QJsonValue &value);
+    bool flush();
+    void watchApplication();
+
+    struct Change
+    {
+        QString scope;
+        QString group;
+        QString key;
+        QJsonValue value;
+    };
 
     const QString storeFile;
     const QString applicationDir;
     mutable QReadWriteLock lock;
     QJsonObject root = KvConfigFile::emptyRoot();
+    // Set in `root` but not yet on disk, in the order they were set.
+    QVector<Change> pending;
+    bool flushPosted = false;
+    std::atomic<int> diskWrites{0};
     // Digest of the corrupt contents already reported, so that a write
     // finding the same bytes does not report them twice.
     QByteArray reportedCorruptDigest;
+    QMetaObject::Connection quitConnection;
 
     std::atomic<bool> openFXPopupExists{false};
     std::atomic<bool> templateGuidanceNoNeedShowThisRun{false};
+
+private:
+    bool writeLocked();
 };
+
+namespace {
+// Once the application's event loop has quit no turn ends any more: from
+// then on every value is written at once, whichever store it goes to.
+std::atomic<bool> s_eventLoopOver{false};
+
+bool writeAtOnce()
+{
+    return s_eventLoopOver.load() || !QCoreApplication::instance() || QCoreApplication::closingDown();
+}
+} // namespace
 
 bool KvConfigPrivate::load()
 {
+    flush();
     KvConfigFile::Content content = KvConfigFile::read(storeFile);
     QWriteLocker locker(&lock);
     root = content.root;
@@ -238,6 +269,21 @@ bool KvConfigPrivate::load()
     return false;
 }
 
+void KvConfigPrivate::watchApplication()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app)
+        return;
+    std::weak_ptr<KvConfigPrivate> weak = shared_from_this();
+    // Emitted on the GUI thread once exec() has returned; no context object,
+    // so it runs whatever thread made the store. Disconnected by ~KvConfig.
+    quitConnection = QObject::connect(app, &QCoreApplication::aboutToQuit, [weak] {
+        s_eventLoopOver.store(true);
+        if (const std::shared_ptr<KvConfigPrivate> self = weak.lock())
+            self->flush();
+    });
+}
+
 QJsonValue KvConfigPrivate::read(const QString &scope, const QString &group, const QString &key) const
 {
     QReadLocker locker(&lock);
@@ -246,11 +292,42 @@ QJsonValue KvConfigPrivate::read(const QString &scope, const QString &group, con
 
 bool KvConfigPrivate::write(const QString &scope, const QString &group, const QString &key, const QJsonValue &value)
 {
-    if (read(scope, group, key) == value)
-        return true;
-
     QWriteLocker locker(&lock);
+    if (lookup(root, scope, group, key) == value)
+        return true;
     assign(root, scope, group, key, value);
+    pending.append({scope, group, key, value});
+    if (writeAtOnce())
+        return writeLocked();
+    if (!flushPosted) {
+        flushPosted = true;
+        std::weak_ptr<KvConfigPrivate> weak = shared_from_this();
+        // To the GUI thread's queue, from whichever thread set the value: it
+        // runs when the current turn of the event loop is over.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [weak] {
+                if (const std::shared_ptr<KvConfigPrivate> self = weak.lock())
+                    self->flush();
+            },
+            Qt::QueuedConnection);
+    }
+    return true;
+}
+
+bool KvConfigPrivate::flush()
+{
+    QWriteLocker locker(&lock);
+    return writeLocked();
+}
+
+bool KvConfigPrivate::writeLocked()
+{
+    flushPosted = false;
+    if (pending.isEmpty())
+        return true;
+    const QVector<Change> changes = pending;
+    pending.clear();
 
     KvFileLock fileLock(storeFile + QStringLiteral(".lock"));
     if (!fileLock.tryLock(kLockWaitMs))
@@ -259,15 +336,17 @@ bool KvConfigPrivate::write(const QString &scope, const QString &group, const QS
     // Other processes may have written since this one read the file.
     KvConfigFile::Content disk = KvConfigFile::read(storeFile);
     switch (disk.status) {
-    case KvConfigFile::Status::Ok:
-        if (lookup(disk.root, scope, group, key) == value) {
-            root = disk.root;
-            return true;
-        }
+    case KvConfigFile::Status::Ok: {
         root = disk.root;
-        assign(root, scope, group, key, value);
+        for (const Change &change : changes)
+            assign(root, change.scope, change.group, change.key, change.value);
+        if (root == disk.root)
+            return true; // the file has every value already
         break;
+    }
     case KvConfigFile::Status::Missing:
+        if (root == KvConfigFile::emptyRoot())
+            return true; // nothing to keep, nothing to write
         break;
     case KvConfigFile::Status::Corrupt: {
         if (digest(disk.bytes) != reportedCorruptDigest)
@@ -294,6 +373,7 @@ bool KvConfigPrivate::write(const QString &scope, const QString &group, const QS
         KV_LOG_ERROR("cannot write configuration %s: %s", KV_CSTR(storeFile), KV_CSTR(error));
         return false;
     }
+    ++diskWrites;
     return true;
 }
 
@@ -305,17 +385,32 @@ KvConfig *KvConfig::Instance()
 }
 
 KvConfig::KvConfig(const QString &storeFile, const QString &applicationDir)
-    : d(std::make_unique<KvConfigPrivate>(
+    : d(std::make_shared<KvConfigPrivate>(
           storeFile.isEmpty() ? QDir(KvPaths::userConfigDir()).filePath(kStoreFileName) : storeFile, applicationDir))
 {
     d->load();
+    d->watchApplication();
 }
 
-KvConfig::~KvConfig() = default;
+KvConfig::~KvConfig()
+{
+    QObject::disconnect(d->quitConnection);
+    d->flush();
+}
 
 bool KvConfig::reload()
 {
     return d->load();
+}
+
+bool KvConfig::flush()
+{
+    return d->flush();
+}
+
+int KvConfig::diskWriteCount() const
+{
+    return d->diskWrites.load();
 }
 
 QString KvConfig::storeFile() const

@@ -12,11 +12,18 @@ class KvConfigPrivate;
 // The per-user configuration store.
 //
 // Values persist in one JSON file, by default "<userConfigDir>/KvConfig.json"
-// (format in KvConfigFile.h). Every setter writes through at once (the crash
-// flag must be on disk before a crash) and atomically; a setter whose value
-// is already stored writes nothing. Each process caches the file; a write
-// re-reads it under an advisory lock ("<file>.lock", waited for at most 2 s,
-// then written without it) so values written by other processes survive.
+// (format in KvConfigFile.h). Writes are coalesced: the values set during one
+// turn of the application's event loop reach the disk together, in one
+// atomic rewrite with one sync, posted to the end of that turn; reads see
+// them at once. They are also written by flush(), when the event loop has
+// quit (aboutToQuit; from then on every value is written at once), and when
+// the store is destroyed or released, so an orderly exit loses nothing.
+// Without an application object every value is written at once. Setting the
+// crash flag writes at once too: it must be on disk before a crash.
+// A value that is already stored writes nothing. Each process caches the
+// file; a write re-reads it under an advisory lock ("<file>.lock", waited
+// for at most 2 s, then written without it) so values written by other
+// processes survive.
 // A corrupt file gives the defaults and one error line; its bytes are copied
 // to "<file>.corrupt-<time>" before the first write replaces it.
 //
@@ -39,16 +46,23 @@ public:
     KvConfig(const KvConfig &) = delete;
     KvConfig &operator=(const KvConfig &) = delete;
 
-    // Drops the cache and reads the file again, as a new run would. False
-    // when the file was corrupt or unreadable (the defaults are used then).
+    // Drops the cache and reads the file again, as a new run would; values
+    // not yet written are written first. False when the file was corrupt or
+    // unreadable (the defaults are used then).
     bool reload();
+    // Writes the values set since the last write, now. True when nothing
+    // waited or the write succeeded.
+    bool flush();
+    // How many times this store has rewritten its file (tests).
+    int diskWriteCount() const;
     QString storeFile() const;
 
     // Generic values. `machineScope` keeps the value apart from the user's
     // own (in the same file: an unprivileged user has no machine-wide store).
     // A stored value is converted to the type of `defaultValue` when that is
-    // valid; an invalid `value` removes the key. False when the value could
-    // not be written to disk (it is still used by this process).
+    // valid; an invalid `value` removes the key. False when a value written
+    // at once could not be written to disk (it is still used by this
+    // process); a coalesced write reports its failure in the log.
     QVariant GetAppValue(const QString &group, const QString &key, bool machineScope = false,
                          const QVariant &defaultValue = QVariant()) const;
     bool SetAppValue(const QString &group, const QString &key, const QVariant &value, bool machineScope = false);
@@ -74,7 +88,12 @@ public:
     bool IsFirstStart() const { return value(KvConfigSettings::FirstStart); }
     void SetFirstStart(bool first) { setValue(KvConfigSettings::FirstStart, first); }
     bool IsAppCrashed() const { return value(KvConfigSettings::AppCrashed); }
-    void SetAppCrashed(bool crashed) { setValue(KvConfigSettings::AppCrashed, crashed); }
+    void SetAppCrashed(bool crashed)
+    {
+        setValue(KvConfigSettings::AppCrashed, crashed);
+        if (crashed)
+            flush();
+    }
     // Stored at the first call when absent.
     QDateTime GetKorvaneFirstUsedDateTime();
     void SetKorvaneFirstUsedDateTime(const QDateTime &time) { setValue(KvConfigSettings::KorvaneFirstUsedDateTime, time); }
@@ -167,5 +186,6 @@ public:
 private:
     static QString algorithmKey(int type) { return QStringLiteral(".%1").arg(type); }
 
-    std::unique_ptr<KvConfigPrivate> d;
+    // Shared with the posted flush, which must not outlive the store.
+    std::shared_ptr<KvConfigPrivate> d;
 };

@@ -7,9 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 namespace {
@@ -17,36 +20,40 @@ namespace {
 const QString kFormatKey = QStringLiteral("format");
 const QStringList kScopes = {QStringLiteral("user"), QStringLiteral("machine")};
 
-// The rename is durable only once the folder entry is on disk too.
-void syncDirectory(const QString &path)
-{
-    const QByteArray native = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
+// One sync per write, of the new contents before they replace the old: a
+// reader or a crash, power cut included, then sees the old file or the whole
+// new one. The folder is not synced after the rename: if the rename itself
+// is lost, the old file is still whole, which is all a later start needs.
 bool writeDurably(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+    const QFileInfo info(path);
+    QDir().mkpath(info.absolutePath());
+    QByteArray temporary = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()
+                                             + QStringLiteral(".tmp-XXXXXX"));
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        *error = file.errorString().isEmpty() ? QStringLiteral("write failed") : file.errorString();
-        file.cancelWriting();
-        return false;
+    const char *data = bytes.constData();
+    qint64 left = bytes.size();
+    bool ok = true;
+    while (ok && left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        ok = written > 0;
+        data += written > 0 ? written : 0;
+        left -= written > 0 ? written : 0;
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    syncDirectory(path);
-    return true;
+    ok = ok && ::fsync(fd) == 0;
+    const int savedErrno = errno;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && ::rename(temporary.constData(), QFile::encodeName(path).constData()) == 0)
+        return true;
+    *error = QString::fromLocal8Bit(std::strerror(ok ? errno : savedErrno));
+    ::unlink(temporary.constData());
+    return false;
 }
 
 } // namespace

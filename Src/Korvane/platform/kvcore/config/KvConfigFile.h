@@ -32,8 +32,9 @@ public:
 
     static Content read(const QString &path);
 
-    // Atomic: a temporary file is written, synced and renamed over `path`, so
-    // a reader or a crash sees the old file or the new one, never a mix.
+    // Atomic, with one sync: a temporary file is written, synced and renamed
+    // over `path`, so a reader or a crash sees the old file or the new one,
+    // never a mix. The file is private to the user (0600).
     static bool write(const QString &path, const QJsonObject &root, QString *error);
 
     // Writes `bytes` to "<path>.corrupt-<UTC time>" (keeping the newest three
