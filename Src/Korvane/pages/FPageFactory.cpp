@@ -1,5 +1,7 @@
 #include "FPageFactory.h"
 
+#include "FPageNavigation.h"
+
 #include "FAccountSession.h"
 #include "FNativeEngineInfoHelper.h"
 #include "FProductHomePage.h"
@@ -43,7 +45,8 @@ void FPageFactory::connectServices(KorvanePageMgr &mgr)
         KV_LOG_INFO("openProject");
         m->openProject(path);
     });
-    QObject::connect(cloud, &KvCloudDiskViewPresenter::sigLocationProjectTemplate, m, &Mgr::locateInMediaLibrary);
+    QObject::connect(cloud, &KvCloudDiskViewPresenter::sigLocationProjectTemplate, m,
+                     [m](const QString &itemName) { FPageNavigation::locateInMediaLibrary(*m, itemName); });
     QObject::connect(cloud, &KvCloudDiskViewPresenter::sigRefreshToken, m,
                      [] { KV_LOG_INFO("cloud storage asks for a fresh token"); });
     QObject::connect(cloud, &KvCloudDiskViewPresenter::uploadVideoFinished, m,
@@ -68,14 +71,16 @@ std::unique_ptr<FProductHomePage> FPageFactory::createStartPage(KorvanePageMgr &
                      Qt::QueuedConnection);
     QObject::connect(presenter, &FProductHomePagePresenter::sigToolClicked, m, &Mgr::slotHomePageToolClicked,
                      Qt::QueuedConnection);
-    QObject::connect(presenter, &FProductHomePagePresenter::sigUseTemplate, m, &Mgr::useTemplate,
-                     Qt::QueuedConnection);
+    QObject::connect(presenter, &FProductHomePagePresenter::sigUseTemplate, m,
+                     [m](QObject *media, const QString &first, const QString &second) {
+                         FPageNavigation::useTemplate(*m, media, first, second);
+                     }, Qt::QueuedConnection);
     QObject::connect(presenter, &FProductHomePagePresenter::sigTemplateSeeAll, m, &Mgr::slotTemplateSeeAll,
                      Qt::QueuedConnection);
     QObject::connect(presenter, &FProductHomePagePresenter::sigOpenTemplateProject, m, [m](const QString &path) {
         if (!path.isEmpty())
             FProjectDocProxy::instance()->SetDelayLoadProjectPath(path);
-        m->enterTemplateMode();
+        FPageNavigation::enterTemplateMode(*m);
     }, Qt::QueuedConnection);
     QObject::connect(presenter, &FProductHomePagePresenter::sigUpdate, m, &Mgr::slotUpdate);
     QObject::connect(presenter, &FProductHomePagePresenter::sigOpenOrvala, m, &Mgr::slotOpenOrvala);

@@ -10,6 +10,8 @@
 #include "FPageNotices.h"
 #include "FPageWindowEventFilter.h"
 #include "FPageFactory.h"
+#include "FPageLeaveSteps.h"
+#include "FPageNavigation.h"
 #include "FProductHomePage.h"
 #include "FProductHomePagePresenter.h"
 #include "FProjectDocProxy.h"
@@ -18,9 +20,7 @@
 #include "FStartupBackgroundWork.h"
 #include "FStartupHandover.h"
 #include "FStreamPlayerInfoHelper.h"
-#include "FTemplateUseMessage.h"
 #include "FTemplateView.h"
-#include "FThirdPartyCloud.h"
 #include "FUpgradeCoordinator.h"
 #include "FUserInfoEvent.h"
 #include "FVideoTemplate.h"
@@ -34,7 +34,6 @@
 #include "KvCommunicatorCommands.h"
 #include "KvConfig.h"
 #include "KvEventTrackingProxy.h"
-#include "KvIniWriter.h"
 #include "KvMediaLibraryCategory.h"
 #include "KvMediaLibraryGoToMsg.h"
 #include "KvProjectSuffixHelper.h"
@@ -42,7 +41,6 @@
 #include "TemplateModeScene.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
@@ -50,10 +48,6 @@
 
 namespace {
 
-// The start page's tool tile that opens the portrait effects instead of a
-// tool of the main form.
-constexpr int kPortraitToolIndex = 3;
-const QString kPortraitEffectItem = QStringLiteral("effect_AIPortrait");
 // The web-address key of the start page's instant-mode entry.
 constexpr int kInstantModeUrlType = 25;
 // Value handed to the upgrade module when the user asks for an update.
@@ -311,11 +305,7 @@ void KorvanePageMgr::switchToPage(PageState target)
 
 void KorvanePageMgr::releasePages()
 {
-    const QString configure = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../Configure.ini"));
-    QString error;
-    if (!KvIniWriter::writePrivateProfileString(QStringLiteral("Launcher"), QStringLiteral("wait_for_last_program_exit"),
-                                                QStringLiteral("1"), configure, &error))
-        KV_LOG_ERROR("cannot write %s: %s", KV_CSTR(configure), KV_CSTR(error));
+    FPageLeaveSteps::tellLauncherToWait();
     if (m_pageState != NoPage) {
         m_pageState = NoPage;
         m_upgrade->setParentWidget(nullptr);
@@ -357,7 +347,7 @@ void KorvanePageMgr::openProject(const QString &path)
     case TemplateList:
         docProxy->SetDelayLoadProjectPath(path);
         if (isTemplate)
-            enterTemplateMode();
+            FPageNavigation::enterTemplateMode(*this);
         else
             switchToPage(EditingScene);
         reportFailedOpen(docProxy->lastOpenProblem(), true);
@@ -368,7 +358,7 @@ void KorvanePageMgr::openProject(const QString &path)
             if (!m_korvaneScene->mainForm()->closeProject())
                 return;
             docProxy->SetDelayLoadProjectPath(path);
-            enterTemplateMode();
+            FPageNavigation::enterTemplateMode(*this);
             return;
         }
         break;
@@ -423,73 +413,6 @@ void KorvanePageMgr::enterEditingFromStartPage(const QString &path)
         m_quickTutorialAsked = true;
         emit sigHasReward(FKorvaneIniSettings::value(FKorvaneIniSettings::QuickTutorialsSwitchOpen));
     }
-}
-
-void KorvanePageMgr::useTemplate(QObject *templateMedia, const QString &first, const QString &second)
-{
-    switchToPage(TemplateEditor);
-    KV_CHECK(m_templateModeScene, return);
-    FTemplateUseMessage message(templateMedia, first, second);
-    m_templateModeScene->sendMessage(&message);
-}
-
-void KorvanePageMgr::enterTemplateMode()
-{
-    m_account->showLoginDialog();
-    if (!m_account->isLoggedIn()) {
-        KV_LOG_INFO("template mode needs a logged-in user");
-        return;
-    }
-    FStreamPlayerInfoHelper::getInstance()->init();
-    switchToPage(TemplateEditor);
-}
-
-void KorvanePageMgr::locateInMediaLibrary(const QString &itemName)
-{
-    if (m_pageState == TemplateEditor || m_pageState == TemplateList) {
-        FPageNotices::showInformation(
-            currentPageWidget(),
-            tr("Please close current project and open another project again after back to homepage"));
-        return;
-    }
-    const int itemId = itemName.isEmpty() ? -1
-                                          : IKvProjectManager::getInstance()->mediaLibraryItemId(KvMediaLibraryCategory::ProjectTemplate, itemName);
-    if (itemId < 0) {
-        KV_LOG_INFO("template \"%s\" is not in the media library", KV_CSTR(itemName));
-        return;
-    }
-    goToMediaLibrary(KvMediaLibraryCategory::ProjectTemplate, itemId, itemName);
-}
-
-void KorvanePageMgr::goToMediaLibrary(int categoryType, int id, const QString &keyWord)
-{
-    switchToPage(EditingScene);
-    KV_CHECK(m_korvaneScene, return);
-    KvMediaLibraryGoToMsg message(categoryType, id, keyWord);
-    m_korvaneScene->sendMessage(&message);
-}
-
-bool KorvanePageMgr::editingFormAgrees()
-{
-    if (m_pageState != EditingScene)
-        return true;
-    KV_CHECK(m_korvaneScene, return true);
-    return m_korvaneScene->mainForm()->closeProject();
-}
-
-bool KorvanePageMgr::pageAgreesToLeave()
-{
-    switch (m_pageState) {
-    case EditingScene:
-        return FProjectDocProxy::instance()->exit();
-    case TemplateEditor:
-    case TemplateList:
-        return !m_templateModeScene || m_templateModeScene->prepareExitForUpgrade();
-    case StartPage:
-    case NoPage:
-        break;
-    }
-    return true;
 }
 
 void KorvanePageMgr::onTCIDEvent(const KvTCIDEvent &event)
@@ -563,47 +486,23 @@ void KorvanePageMgr::slotOrvalaDownloadProject(const QString &url, const QString
 void KorvanePageMgr::slotOpenMediaFolderAndSearch(int categoryType, int categoryId, const QString &keyWord)
 {
     KV_LOG_INFO("categoryType: %d, categoryId: %d, strKeyWord: %s", categoryType, categoryId, KV_CSTR(keyWord));
-    goToMediaLibrary(categoryType, categoryId, keyWord);
+    FPageNavigation::goToMediaLibrary(*this, categoryType, categoryId, keyWord);
 }
 
 void KorvanePageMgr::slotOpenMediaFolder(int categoryType, int folderType)
 {
     KV_LOG_INFO("categoryType: %d, folderType: %d", categoryType, folderType);
-    goToMediaLibrary(categoryType, folderType, QString());
+    FPageNavigation::goToMediaLibrary(*this, categoryType, folderType, QString());
 }
 
 void KorvanePageMgr::slotClose(bool &ignore)
 {
-    if (!m_upgrade->canCloseNow()) {
-        KV_LOG_INFO("close refused: an update is being installed");
-        ignore = true;
-        return;
-    }
-    if (!FThirdPartyCloud::closeCloudDiskManageDialog()) {
-        ignore = true;
-        return;
-    }
-    KV_LOG_INFO("slot close");
-    m_background->runSurvey(currentPageWidget());
-    QCoreApplication::exit(0);
+    FPageLeaveSteps::close(*this, ignore);
 }
 
 bool KorvanePageMgr::requestClose()
 {
-    if (m_pageState == EditingScene && !editingFormAgrees()) {
-        KV_LOG_INFO("close refused by the editing window");
-        return false;
-    }
-    if ((m_pageState == TemplateEditor || m_pageState == TemplateList) && m_templateModeScene
-        && !m_templateModeScene->prepareExitForUpgrade()) {
-        KV_LOG_INFO("close refused by template mode");
-        return false;
-    }
-    bool ignore = false;
-    slotClose(ignore);
-    if (ignore)
-        KV_LOG_INFO("close refused");
-    return !ignore;
+    return FPageLeaveSteps::requestClose(*this);
 }
 
 void KorvanePageMgr::slotWhetherShowNPS()
@@ -645,7 +544,7 @@ void KorvanePageMgr::slotLogin()
 
 void KorvanePageMgr::slotLogout()
 {
-    m_account->logout([this] { return editingFormAgrees(); });
+    m_account->logout([this] { return FPageLeaveSteps::editingFormAgrees(*this); });
 }
 
 void KorvanePageMgr::slotShowLoginDialog()
@@ -671,7 +570,7 @@ void KorvanePageMgr::slotExportTimeline(int exportType, int exportMode)
 
 void KorvanePageMgr::slotTemplateSeeAll(QObject *media)
 {
-    locateInMediaLibrary(media ? media->objectName() : QString());
+    FPageNavigation::locateInMediaLibrary(*this, media ? media->objectName() : QString());
 }
 
 void KorvanePageMgr::slotCheckUpgrade(int reason)
@@ -681,12 +580,12 @@ void KorvanePageMgr::slotCheckUpgrade(int reason)
 
 void KorvanePageMgr::slotExitForForceUpgrade()
 {
-    m_upgrade->exitForForceUpgrade([this] { return pageAgreesToLeave(); });
+    m_upgrade->exitForForceUpgrade([this] { return FPageLeaveSteps::pageAgreesToLeave(*this); });
 }
 
 void KorvanePageMgr::slotRestartForUpgrade()
 {
-    m_upgrade->restartForUpgrade([this] { return pageAgreesToLeave(); });
+    m_upgrade->restartForUpgrade([this] { return FPageLeaveSteps::pageAgreesToLeave(*this); });
 }
 
 void KorvanePageMgr::slotOpenDbClickProject(const QString &message)
@@ -696,14 +595,7 @@ void KorvanePageMgr::slotOpenDbClickProject(const QString &message)
 
 void KorvanePageMgr::slotHomePageToolClicked(int toolIndex)
 {
-    if (toolIndex != kPortraitToolIndex) {
-        switchToPage(EditingScene);
-        KV_CHECK(m_korvaneScene, return);
-        m_korvaneScene->mainForm()->handleToolIndex(toolIndex);
-        return;
-    }
-    const int itemId = IKvProjectManager::getInstance()->mediaLibraryItemId(KvMediaLibraryCategory::Effect, kPortraitEffectItem);
-    slotOpenMediaFolderAndSearch(KvMediaLibraryCategory::Effect, itemId, QString());
+    FPageNavigation::openHomePageTool(*this, toolIndex);
 }
 
 void KorvanePageMgr::slotOnTrackPublic()

@@ -133,23 +133,17 @@ private:
     friend class KvLazySingleton<KorvanePageMgr>;
     friend class FPageFactory;
     friend class FStartupHandover;
+    friend class FPageLeaveSteps;
+    friend class FPageNavigation;
     KorvanePageMgr();
 
     void init();
     void connectSignals();
     void deferBackHomepage();
     void enterEditingFromStartPage(const QString &path);
-    void useTemplate(QObject *templateMedia, const QString &first, const QString &second);
-    void enterTemplateMode();
     // Tells the user why an open failed; with `leaveEditing`, an editing
     // window that came up only for that open gives way to the start page.
     void reportFailedOpen(const FProjectOpenProblem &problem, bool leaveEditing);
-    void locateInMediaLibrary(const QString &itemName);
-    void goToMediaLibrary(int categoryType, int id, const QString &keyWord);
-    // The editing scene's main form, or the template editor, settles its
-    // project before an exit (forced upgrade, restart, logout, close).
-    bool pageAgreesToLeave();
-    bool editingFormAgrees();
     void dropStartPage();
     void destroyKorvaneScene();
     void destroyTemplateModeScene();
