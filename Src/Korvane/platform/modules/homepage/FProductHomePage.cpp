@@ -398,7 +398,8 @@ void FProductHomePage::slotTemplatesChanged()
         connect(seeAll, &QPushButton::clicked, m_presenter, [this, target] { m_presenter->seeAllTemplates(target); });
     }
     m_templateRow->addStretch();
-    m_noTemplates->setVisible(templates.isEmpty());
+    // While the folder is still being read, say nothing rather than "none".
+    m_noTemplates->setVisible(templates.isEmpty() && !m_presenter->isLoadingTemplates());
 }
 
 void FProductHomePage::slotUserChanged()

@@ -12,6 +12,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QtConcurrent>
 
 namespace {
 
@@ -69,6 +71,14 @@ FProductHomePagePresenter::FProductHomePagePresenter(QObject *parent)
             &FProductHomePagePresenter::sigRecentListChanged);
     loadTemplates();
 }
+
+FProductHomePagePresenter::~FProductHomePagePresenter()
+{
+    for (QFuture<QList<TemplateFile>> &job : m_templateJobs)
+        job.waitForFinished();
+}
+
+
 
 QString FProductHomePagePresenter::toolName(int index)
 {
@@ -229,32 +239,61 @@ void FProductHomePagePresenter::reloadRecentList()
     emit sigRecentListChanged();
 }
 
-void FProductHomePagePresenter::loadTemplates()
+QList<FProductHomePagePresenter::TemplateFile> FProductHomePagePresenter::readTemplateFolder(const QString &folder)
 {
-    // Cards and queued signals may still point at the old items.
-    for (FHomeTemplateItem *item : qAsConst(m_templates))
-        item->deleteLater();
-    m_templates.clear();
-
-    const QString folder = IKvAppInfo::getInstance()->getString(KvAppInfoId::ProjectTemplateDir);
-    if (folder.isEmpty()) {
-        KV_LOG_ERROR("the project template folder is not known; no templates on the start page");
-        emit sigTemplatesChanged();
-        return;
-    }
     QFileInfoList files = templateFiles(folder);
     if (files.isEmpty()) {
         writeStarterTemplates(folder);
         files = templateFiles(folder);
     }
+    QList<TemplateFile> found;
     for (const QFileInfo &file : qAsConst(files)) {
-        if (m_templates.size() >= kMaxTemplates)
+        if (found.size() >= kMaxTemplates)
             break;
         KvProjectData data;
         if (KvProjectFile::read(file.absoluteFilePath(), &data) != KvProjectFile::ReadResult::Ok)
             continue; // logged by the reader; a broken file is not offered
-        m_templates << new FHomeTemplateItem(file.completeBaseName(), file.absoluteFilePath(),
-                                             QSize(data.settings.width, data.settings.height), this);
+        found << TemplateFile{file.completeBaseName(), file.absoluteFilePath(),
+                              QSize(data.settings.width, data.settings.height)};
     }
+    return found;
+}
+
+void FProductHomePagePresenter::loadTemplates()
+{
+    const QString folder = IKvAppInfo::getInstance()->getString(KvAppInfoId::ProjectTemplateDir);
+    if (folder.isEmpty()) {
+        KV_LOG_ERROR("the project template folder is not known; no templates on the start page");
+        setTemplates({});
+        return;
+    }
+    // Templates are project files of any size: they are read on a worker,
+    // and only the latest request is shown.
+    const int request = ++m_templateRequest;
+    m_templatesPending = true;
+    for (int i = m_templateJobs.size() - 1; i >= 0; --i) {
+        if (m_templateJobs.at(i).isFinished())
+            m_templateJobs.removeAt(i);
+    }
+    const QFuture<QList<TemplateFile>> job = QtConcurrent::run(&FProductHomePagePresenter::readTemplateFolder, folder);
+    m_templateJobs << job;
+    auto *watcher = new QFutureWatcher<QList<TemplateFile>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request] {
+        watcher->deleteLater();
+        if (request == m_templateRequest)
+            setTemplates(watcher->result());
+    });
+    watcher->setFuture(job);
+}
+
+void FProductHomePagePresenter::setTemplates(const QList<TemplateFile> &files)
+{
+    m_templatesPending = false;
+    // Cards and queued signals may still point at the old items.
+    for (FHomeTemplateItem *item : qAsConst(m_templates))
+        item->deleteLater();
+    m_templates.clear();
+    for (const TemplateFile &file : files)
+        m_templates << new FHomeTemplateItem(file.name, file.path, file.frameSize, this);
     emit sigTemplatesChanged();
 }

@@ -2,8 +2,10 @@
 
 #include "KvProjectRecentInfo.h"
 
+#include <QFuture>
 #include <QList>
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 class FHomeTemplateItem;
@@ -32,13 +34,18 @@ public:
     static constexpr int kMaxTemplates = 3;
 
     explicit FProductHomePagePresenter(QObject *parent = nullptr);
+    // Waits for the template folder reads still running.
+    ~FProductHomePagePresenter() override;
 
     static QString toolName(int index);
 
     QList<KvProjectRecentInfo> recentProjects() const;
     // The first templates of the project template folder; the starter
-    // templates are written there when missing.
+    // templates are written there when missing. The folder is read on a
+    // worker (templates are project files): empty until sigTemplatesChanged.
     QList<FHomeTemplateItem *> templates() const { return m_templates; }
+    // True from a read's start until its templates are offered.
+    bool isLoadingTemplates() const { return m_templatesPending; }
     QString userId() const { return m_userId; }
     // The account's user name when it is the user shown, else the id.
     QString userDisplayName() const;
@@ -88,8 +95,20 @@ signals:
     void sigUserChanged();
 
 private:
+    struct TemplateFile
+    {
+        QString name;
+        QString path;
+        QSize frameSize;
+    };
+    static QList<TemplateFile> readTemplateFolder(const QString &folder);
     void loadTemplates();
+    void setTemplates(const QList<TemplateFile> &files);
 
     QString m_userId;
     QList<FHomeTemplateItem *> m_templates;
+    // Every read still running; the destructor joins them.
+    QList<QFuture<QList<TemplateFile>>> m_templateJobs;
+    int m_templateRequest = 0;
+    bool m_templatesPending = false;
 };

@@ -107,6 +107,9 @@ private:
     bool m_safeMode = false;
 };
 
+// Not a KvLazySingleton on purpose: shutdown releases the environment manager by
+// name, in its fixed place after every lazy singleton is gone; releasing all
+// lazy singletons must not take it earlier.
 std::mutex s_mutex;
 KvEnvManager *s_instance = nullptr;
 

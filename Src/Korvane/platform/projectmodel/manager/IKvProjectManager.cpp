@@ -402,6 +402,9 @@ private:
     mutable std::unique_ptr<KvUndoRedoService> m_undo;
 };
 
+// Not a KvLazySingleton on purpose: shutdown releases the project manager by
+// name, in its fixed place after every lazy singleton is gone; releasing all
+// lazy singletons must not take it earlier.
 std::mutex s_mutex;
 KvProjectManager *s_instance = nullptr;
 
