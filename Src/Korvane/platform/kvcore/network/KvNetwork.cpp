@@ -1,6 +1,7 @@
 #include "KvNetwork.h"
 
 #include "IKvBaseLog.h"
+#include "KvLazySingleton.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +21,15 @@
 
 namespace {
 
-QNetworkAccessManager *s_guiManager = nullptr;
+// The GUI thread's manager; shutdown releases it at its own step, after the
+// services that may still send requests.
+struct GuiNetworkManager
+{
+    static constexpr KvSingletonRelease kSingletonRelease = KvSingletonRelease::OwnStep;
+    QNetworkAccessManager manager;
+};
+
+// Other threads' managers live and die with their thread.
 QThreadStorage<QNetworkAccessManager *> s_threadManagers;
 
 // Qt 5's QNetworkAccessManager creates the process's network configuration
@@ -59,11 +68,8 @@ struct KvNetwork::Download
 QNetworkAccessManager *KvNetwork::GetNetManager()
 {
     keepBearerManagementQuiet();
-    if (onGuiThread()) {
-        if (!s_guiManager)
-            s_guiManager = new QNetworkAccessManager;
-        return s_guiManager;
-    }
+    if (onGuiThread())
+        return &KvLazySingleton<GuiNetworkManager>::instance()->manager;
     if (!QCoreApplication::instance())
         KV_LOG_ERROR("network manager asked for before the application exists");
     if (!s_threadManagers.hasLocalData())
@@ -77,8 +83,7 @@ void KvNetwork::ReleaseManeger()
         KV_LOG_ERROR("the GUI thread's network manager can only be released on the GUI thread");
         return;
     }
-    delete s_guiManager;
-    s_guiManager = nullptr;
+    KvLazySingleton<GuiNetworkManager>::release();
 }
 
 bool KvNetwork::IsNetworkDeviceValid()
