@@ -35,7 +35,7 @@ bool FStartupHandover::run(KorvanePageMgr &mgr, const StartupPageInfo &info)
 {
     StartupTimingTracker *tracker = StartupTimingTracker::instance();
     tracker->start(QStringLiteral("StartUp_InitUI"));
-    KV_LOG_INFO("begin");
+    KV_LOG_TRACE("begin");
     KvElapsedTimer timer("KorvanePageMgr::run");
     setProgress(50);
 
@@ -89,7 +89,7 @@ bool FStartupHandover::run(KorvanePageMgr &mgr, const StartupPageInfo &info)
     }
 
     QTimer::singleShot(kLogRetrievalDelayMs, mgr.m_background.get(), &FStartupBackgroundWork::startLogRetrieval);
-    KV_LOG_INFO("end");
+    KV_LOG_TRACE("end");
     return true;
 }
 

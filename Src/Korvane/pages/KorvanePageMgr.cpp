@@ -81,7 +81,7 @@ KorvanePageMgr::~KorvanePageMgr()
 
 void KorvanePageMgr::init()
 {
-    KV_LOG_INFO("begin");
+    KV_LOG_TRACE("begin");
     m_upgrade = std::make_unique<FUpgradeCoordinator>();
     m_background = std::make_unique<FStartupBackgroundWork>();
     m_upgrade->scheduleUpdaterCheck();
@@ -96,7 +96,7 @@ void KorvanePageMgr::init()
     hooks.openProject = [this](const QString &path) { openProject(path); };
     hooks.reportProblem = [this](const FProjectOpenProblem &problem) { reportFailedOpen(problem, false); };
     m_forwardedOpen = std::make_unique<FForwardedOpenHandler>(std::move(hooks));
-    KV_LOG_INFO("end");
+    KV_LOG_TRACE("end");
 }
 
 void KorvanePageMgr::connectSignals()

@@ -68,13 +68,13 @@ void KorvaneScene::initProject()
 
 void KorvaneScene::stop()
 {
-    KV_LOG_INFO("begin");
+    KV_LOG_TRACE("begin");
     if (m_observing) {
         IKvProjectManager::getInstance()->removeObserver(this);
         m_observing = false;
     }
     releaseAllView();
-    KV_LOG_INFO("end");
+    KV_LOG_TRACE("end");
 }
 
 void KorvaneScene::enterTimelineMode()
