@@ -157,8 +157,12 @@ public:
         m_project->setModifiedListener([this, project](bool changed) {
             notify([&](IKvProjectManagerEventObserver *o) { o->onProjectModifiedChanged(project, changed); });
         });
-        if (!path.isEmpty())
+        if (!path.isEmpty()) {
             IKvProjectRecentManager::getInstance()->add(path, projectData.type);
+            // Opened from a file: one that never had a thumbnail (or changed
+            // elsewhere) gets it now, so the start page never reads the project.
+            m_thumbnails.refreshBeside(path, projectData);
+        }
         KV_LOG_INFO("project \"%s\" is current (%s)", KV_CSTR(projectData.name),
                     path.isEmpty() ? "untitled" : KV_CSTR(path));
         notify([&](IKvProjectManagerEventObserver *o) { o->onProjectOpened(project); });
@@ -169,12 +173,8 @@ public:
     {
         KvProjectData data;
         const KvProjectFile::ReadResult result = KvProjectFile::read(path, &data);
-        if (result == KvProjectFile::ReadResult::Ok) {
-            IKvProject *project = createProject(data, path, false);
-            // A project that never had one (or changed elsewhere) gets its
-            // thumbnail now, so the start page never has to read the project.
-            m_thumbnails.refreshBeside(project->filePath(), project->data());
-        }
+        if (result == KvProjectFile::ReadResult::Ok)
+            createProject(data, path, false);
         return result;
     }
 

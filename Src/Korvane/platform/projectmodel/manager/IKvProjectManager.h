@@ -45,7 +45,9 @@ public:
     virtual IKvProject *currentProject() const = 0;
     // Makes a project of `data` current, destroying the previous one without
     // asking. With a file path the project counts as opened from that file:
-    // its name becomes the file's base name and it enters the recent list.
+    // its name becomes the file's base name, it enters the recent list, and a
+    // thumbnail is written beside it (on a worker) when it has none or an
+    // older one.
     virtual IKvProject *createProject(const KvProjectData &data, const QString &filePath = QString(),
                                       bool modified = false) = 0;
     // Reads the file and makes it current; on any failure the current

@@ -1,9 +1,11 @@
 #include "KvThumbnailWriter.h"
 
+#include "IKvBaseLog.h"
 #include "KvProjectSuffixHelper.h"
 #include "KvProjectThumbnail.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 KvThumbnailWriter::KvThumbnailWriter()
@@ -23,13 +25,25 @@ void KvThumbnailWriter::writeBeside(const QString &projectPath, const KvProjectD
 {
     // `data` is a copy: its lists are shared with the project only until
     // the project changes them.
-    m_pool.start([projectPath, data] { KvProjectThumbnail::writeBeside(projectPath, data); });
+    m_pool.start([projectPath, data] {
+        // The folder may have gone while the write waited its turn.
+        if (!QFileInfo(projectPath).absoluteDir().exists()) {
+            KV_LOG_INFO("thumbnail of \"%s\" skipped: its folder is gone", KV_CSTR(projectPath));
+            return;
+        }
+        KvProjectThumbnail::writeBeside(projectPath, data);
+    });
 }
 
 bool KvThumbnailWriter::refreshBeside(const QString &projectPath, const KvProjectData &data)
 {
+    // Only beside a project file in a folder the user may write to: a
+    // read-only folder is no fault, the start page draws it then.
+    const QFileInfo project(projectPath);
+    if (!project.isFile() || !QFileInfo(project.absolutePath()).isWritable())
+        return false;
     const QFileInfo thumbnail(KvProjectSuffixHelper::thumbnailPathFor(projectPath));
-    if (thumbnail.isFile() && thumbnail.lastModified() >= QFileInfo(projectPath).lastModified())
+    if (thumbnail.isFile() && thumbnail.lastModified() >= project.lastModified())
         return false;
     writeBeside(projectPath, data);
     return true;
