@@ -188,19 +188,58 @@ def rss_mib(pid):
     return float("nan")
 
 
-def context_switches(pid):
-    """Voluntary plus involuntary context switches over all live threads."""
-    total = 0
+def thread_counters(pid):
+    """Per thread: voluntary plus involuntary context switches, and run time
+    in nanoseconds (schedstat)."""
+    counters = {}
     task_dir = f"/proc/{pid}/task"
     for tid in os.listdir(task_dir):
         try:
+            switches = 0
             with open(os.path.join(task_dir, tid, "status")) as status:
                 for line in status:
                     if line.startswith(("voluntary_ctxt_switches:", "nonvoluntary_ctxt_switches:")):
-                        total += int(line.split()[1])
-        except FileNotFoundError:
+                        switches += int(line.split()[1])
+            with open(os.path.join(task_dir, tid, "schedstat")) as schedstat:
+                run_ns = int(schedstat.read().split()[0])
+            counters[tid] = (switches, run_ns)
+        except (FileNotFoundError, ProcessLookupError):
             pass  # the thread ended meanwhile
-    return total
+    return counters
+
+
+class ThreadActivity:
+    """Context switches and run time of all threads of a process over a
+    window. Threads come and go (a thread pool lets idle threads expire), so
+    each thread is followed on its own: what it did from the window's start
+    (or its creation) to the last time it was seen. Sampled every `step`
+    seconds; reading /proc does not wake the process."""
+
+    def __init__(self, pid):
+        self.pid = pid
+        self.first = thread_counters(pid)
+        self.last = dict(self.first)
+
+    def sample(self):
+        self.last.update(thread_counters(self.pid))
+
+    def watch(self, seconds, step=0.5):
+        deadline = time.monotonic() + seconds
+        while True:
+            left = deadline - time.monotonic()
+            if left <= 0:
+                break
+            time.sleep(min(step, left))
+            self.sample()
+
+    def totals(self):
+        """(context switches, run time ns) within the window."""
+        switches = run_ns = 0
+        for tid, (s, r) in self.last.items():
+            s0, r0 = self.first.get(tid, (0, 0))
+            switches += s - s0
+            run_ns += r - r0
+        return switches, run_ns
 
 
 def cpu_ms(pid):
@@ -210,19 +249,6 @@ def cpu_ms(pid):
         fields = stat.read().rsplit(")", 1)[1].split()
     # Fields 14 and 15 of stat(5), counted from the state (field 3).
     return (int(fields[11]) + int(fields[12])) * CLOCK_TICK_MS
-
-
-def cpu_ns_precise(pid):
-    """Run time of the live threads in nanoseconds (schedstat)."""
-    total = 0
-    task_dir = f"/proc/{pid}/task"
-    for tid in os.listdir(task_dir):
-        try:
-            with open(os.path.join(task_dir, tid, "schedstat")) as schedstat:
-                total += int(schedstat.read().split()[0])
-        except (FileNotFoundError, ProcessLookupError):
-            pass
-    return total
 
 
 def wait_for_file(path, proc, timeout=30.0):
