@@ -1,6 +1,6 @@
 #include "FCreativeHelperLink.h"
 
-#include "FEmbedWindowPopupEvent.h"
+#include "KvTrackEvents.h"
 #include "FPageNotices.h"
 #include "IKvAppInfo.h"
 #include "IKvBaseLog.h"

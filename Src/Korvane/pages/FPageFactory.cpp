@@ -9,7 +9,7 @@
 #include "FProjectDocProxy.h"
 #include "FStartupBackgroundWork.h"
 #include "FStreamPlayerInfoHelper.h"
-#include "FTemplateTimeLinePageButtonClickEvent.h"
+#include "KvTrackEvents.h"
 #include "IKvBaseLog.h"
 #include "IKvProjectManager.h"
 #include "IKvUpgradeModule.h"
