@@ -47,8 +47,8 @@ FTerminationSignals::FTerminationSignals(std::function<void(int)> onSignal, QObj
         g_pipe[0] = g_pipe[1] = -1;
         return;
     }
-    m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &FTerminationSignals::readSignal);
+    m_notifier = std::make_unique<QSocketNotifier>(g_pipe[0], QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &FTerminationSignals::readSignal);
     struct sigaction action;
     std::memset(&action, 0, sizeof action);
     action.sa_handler = onPosixSignal;
@@ -64,8 +64,7 @@ FTerminationSignals::~FTerminationSignals()
         return;
     for (const int signalNumber : kSignals)
         ::signal(signalNumber, SIG_DFL);
-    delete m_notifier;
-    m_notifier = nullptr;
+    m_notifier.reset();
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 class QSocketNotifier;
 
@@ -36,6 +37,7 @@ private:
     void readSignal();
 
     std::function<void(int)> m_onSignal;
-    QSocketNotifier *m_notifier = nullptr;
+    // Not a child: it must go before the pipe it watches is closed.
+    std::unique_ptr<QSocketNotifier> m_notifier;
     bool m_received = false;
 };
