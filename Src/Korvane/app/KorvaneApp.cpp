@@ -33,6 +33,7 @@
 #include "KvEventTrackingProxy.h"
 #include "KvFlagUtility.h"
 #include "KvCheck.h"
+#include "KvCommunicatorCommands.h"
 #include "KvLazySingleton.h"
 #include "KvLazySingletonManager.h"
 #include "KvMediaLibraryUtils.h"
@@ -378,7 +379,7 @@ void KorvaneApp::runFinished()
     getEventTrackingProxy()->sendEvent(FAppQuitEvent());
     KV_LOG_INFO("sendGaInfoBeforeExit Done");
     KvAppStuckMonitoring::closeMonitoring();
-    getEventTrackingProxy()->sendMsgToProcess(QStringLiteral("GACMD_EXIT_REQUEST"), {});
+    getEventTrackingProxy()->sendMsgToProcess(KvCommand::ExitRequest, {});
     KV_LOG_INFO("KV_EVENT_TRACKING_PROXY->sendMsgToProcess Done");
     KvLazySingletonManager::releaseAll();
     KV_LOG_INFO("KV_LAZY_SINGLETON_MGR->releaseAll Done");

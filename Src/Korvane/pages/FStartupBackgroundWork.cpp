@@ -72,7 +72,7 @@ void FStartupBackgroundWork::runJob(HwInfoHelper *hwInfo, const std::function<vo
     tracking->sendEvent(FPublicInfoEvent());
     const qint64 pid = QCoreApplication::applicationPid();
     KV_LOG_INFO("GACMD_TRACK_SERVER_PID:%lld,", pid);
-    tracking->command(QStringLiteral("GACMD_TRACK_SERVER_PID"), {QString::number(pid)});
+    tracking->command(KvCommand::TrackServerPid, {QString::number(pid)});
 
     const QString crashMarker = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kCrashMarkerName;
     if (QFile::exists(crashMarker)) {

@@ -19,7 +19,7 @@ constexpr QLatin1String EffectstorePackdownload("CMD_EFFECTSTORE_PACKDOWNLOAD");
 constexpr QLatin1String EffectstoreReopen("CMD_EFFECTSTORE_REOPEN");
 constexpr QLatin1String EffectstoreStart("CMD_EFFECTSTORE_START");
 constexpr QLatin1String EffectstoreUpdatetoken("CMD_EFFECTSTORE_UPDATETOKEN");
-constexpr QLatin1String ExitRequest("CMD_EXIT_REQUEST");
+constexpr QLatin1String ExitRequest("GACMD_EXIT_REQUEST");
 constexpr QLatin1String KorvanetoeffectstoreAccountinfo("CMD_KORVANETOEFFECTSTORE_ACCOUNTINFO");
 constexpr QLatin1String KorvaneLogout("CMD_KORVANE_LOGOUT");
 constexpr QLatin1String KorvaneStart("CMD_KORVANE_START");
@@ -43,7 +43,8 @@ constexpr QLatin1String RecorderEixtNotifiy("CMD_RECORDER_EIXT_NOTIFIY");
 constexpr QLatin1String RecorderEixtRequest("CMD_RECORDER_EIXT_REQUEST");
 constexpr QLatin1String RecorderFilepathNotifiy("CMD_RECORDER_FILEPATH_NOTIFIY");
 constexpr QLatin1String ReopenApp("CMD_REOPEN_APP");
-constexpr QLatin1String TrackerDataCollect("CMD_TRACKER_DATA_COLLECT");
-constexpr QLatin1String TrackServerPid("CMD_TRACK_SERVER_PID");
+constexpr QLatin1String TrackerDataCollect("TESSARACORPCMD_TRACKER_DATA_COLLECT");
+constexpr QLatin1String TrackServerPid("GACMD_TRACK_SERVER_PID");
+constexpr QLatin1String TrackPublic("GACMD_TRACK_PUBLIC");
 
 } // namespace KvCommand

@@ -15,9 +15,8 @@ constexpr const char *kEnvToken = "KV_COMMUNICATOR_TOKEN";
 
 // First message of a helper connection: contents [token].
 constexpr const char *kCmdHello = "KVCMD_HELLO";
-// Sent by the event tracker when it wants the public tracking events;
-// the server answers with sigTrackPublic().
-constexpr const char *kCmdTrackPublic = "GACMD_TRACK_PUBLIC";
+// The event tracker's KvCommand::TrackPublic asks for the public tracking
+// events; the server answers with sigTrackPublic().
 
 // Largest text one frame may carry (UTF-8 bytes).
 constexpr int kMaxPayload = 16 * 1024 * 1024;

@@ -2,6 +2,7 @@
 
 #include "IKvBaseLog.h"
 #include "KvCommunicatorChannel.h"
+#include "KvCommunicatorCommands.h"
 #include "KvCommunicatorMsg.h"
 #include "KvPaths.h"
 
@@ -205,7 +206,7 @@ void KvCommunicatorServer::onText(KvCommunicatorChannel *channel, const QString 
     bool trackPublic = false;
     for (const KvCommunicatorMsg &message : qAsConst(messages)) {
         names << message.command();
-        trackPublic = trackPublic || message.contains(QLatin1String(KvCommunicator::kCmdTrackPublic));
+        trackPublic = trackPublic || message.contains(KvCommand::TrackPublic);
     }
     KV_LOG_INFO("received: %s", KV_CSTR(names.join(QStringLiteral(", "))));
     emit sigReceveMsgFrom(text);
