@@ -1,7 +1,7 @@
 #include "KorvaneApp.h"
 
 #include "FAppLaunchTest.h"
-#include "FAppQuitEvent.h"
+#include "KvTrackEvents.h"
 #include "FCBSUpdater.h"
 #include "FCommandLineMap.h"
 #include "FEffectInstallerCommunicatorHelper.h"

@@ -1,4 +1,0 @@
-#pragma once
-
-// Callers written before the events became one table include this name.
-#include "KvTrackEvents.h"
