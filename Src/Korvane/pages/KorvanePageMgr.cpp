@@ -327,8 +327,11 @@ void KorvanePageMgr::releasePages()
 void KorvanePageMgr::openProject(const QString &path)
 {
     IKvProjectManager *manager = IKvProjectManager::getInstance();
-    if (manager->isBusy()) {
-        KV_LOG_INFO("project manager busy, open of %s ignored", KV_CSTR(path));
+    // An open, save or close is running (it turns the event loop): this one
+    // follows when it has ended, it is never dropped.
+    if (FForwardedOpenHandler::projectServicesBusy()) {
+        KV_CHECK(m_forwardedOpen, return);
+        m_forwardedOpen->queue(path);
         return;
     }
     // What can be told without reading is told before any page changes.

@@ -4,6 +4,7 @@
 #include "FKorvaneIniSettings.h"
 #include "FLoginTokenStore.h"
 #include "FPageWindowEventFilter.h"
+#include "FProjectDocProxy.h"
 #include "FStartupBackgroundWork.h"
 #include "FUpgradeCoordinator.h"
 #include "IKvAccountService.h"
@@ -231,8 +232,11 @@ private slots:
         message.replace(QLatin1String("@a"), dir.filePath("a.kvproj")).replace(QLatin1String("@b"), dir.filePath("b.kvproj"));
         QStringList paths;
         int raised = 0;
-        FForwardedOpenHandler handler({[] { return true; }, [&raised] { ++raised; },
-                                       [&paths](const QString &path) { paths << path; }});
+        FForwardedOpenHandler::Hooks hooks;
+        hooks.mayOpen = [] { return true; };
+        hooks.raiseEditor = [&raised] { ++raised; };
+        hooks.openProject = [&paths](const QString &path) { paths << path; };
+        FForwardedOpenHandler handler(hooks);
         KvTestLog log;
         QCOMPARE(handler.handle(message), opened);
         QCOMPARE(paths.size(), opened);
@@ -240,21 +244,65 @@ private slots:
         QCOMPARE(!log.errors().isEmpty(), errorLogged);
     }
 
-    // A forward that arrives while an open runs a nested loop is refused.
-    void forwardedOpenNotReentered()
+    // A forward that arrives while an open turns the event loop is neither
+    // opened inside it nor dropped: it follows, in the order of arrival.
+    void forwardedOpenWaitsForTheRunningOne()
     {
         QTemporaryDir dir;
-        QFile file(dir.filePath("a.kvproj"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QString message = forward({dir.filePath("a.kvproj")});
+        QStringList paths;
+        for (const char *name : {"a.kvproj", "b.kvproj", "c.kvproj"}) {
+            paths << dir.filePath(QLatin1String(name));
+            QFile file(paths.last());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QStringList opened;
         int inner = -1;
         FForwardedOpenHandler *self = nullptr;
-        FForwardedOpenHandler handler({{}, {}, [&](const QString &) { inner = self->handle(message); }});
+        FForwardedOpenHandler::Hooks hooks;
+        hooks.openProject = [&](const QString &path) {
+            opened << path;
+            if (opened.size() == 1)
+                inner = self->handle(forward({paths[1], paths[2]}));
+        };
+        FForwardedOpenHandler handler(hooks);
         self = &handler;
-        QCOMPARE(handler.handle(message), 1);
+        QCOMPARE(handler.handle(forward({paths[0]})), 1);
         QCOMPARE(inner, 0);
+        QCOMPARE(opened, QStringList{paths[0]});
+        QCOMPARE(handler.waiting().size(), 2);
+        QTRY_COMPARE(opened, paths);
+        QVERIFY(handler.waiting().isEmpty());
         QVERIFY(!handler.isOpening());
-        QCOMPARE(handler.handle(message), 1);
+    }
+
+    // While the project services are busy a forward waits for the end of
+    // their operation, without polling in between.
+    void forwardedOpenWaitsForTheServices()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.kvproj");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        bool busy = true;
+        int asked = 0;
+        QStringList opened;
+        FForwardedOpenHandler::Hooks hooks;
+        hooks.openProject = [&](const QString &p) { opened << p; };
+        hooks.isBusy = [&] {
+            ++asked;
+            return busy;
+        };
+        FForwardedOpenHandler handler(hooks);
+        KvTestLog log;
+        QCOMPARE(handler.handle(forward({path})), 0);
+        QCOMPARE(log.count("waits for the running project operation"), 1);
+        QTest::qWait(50);
+        QVERIFY(opened.isEmpty());
+        QVERIFY2(asked <= 2, qPrintable(QString::number(asked)));
+        busy = false;
+        // Any operation of the document service ends with the signal.
+        FProjectDocProxy::instance()->saveProject();
+        QTRY_COMPARE(opened, QStringList{path});
     }
 
     void forwardedOpenRefusedByPage()
@@ -263,7 +311,10 @@ private slots:
         QFile file(dir.filePath("a.kvproj"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         int opens = 0;
-        FForwardedOpenHandler handler({[] { return false; }, {}, [&](const QString &) { ++opens; }});
+        FForwardedOpenHandler::Hooks hooks;
+        hooks.mayOpen = [] { return false; };
+        hooks.openProject = [&](const QString &) { ++opens; };
+        FForwardedOpenHandler handler(hooks);
         QCOMPARE(handler.handle(forward({dir.filePath("a.kvproj")})), 0);
         QCOMPARE(opens, 0);
     }

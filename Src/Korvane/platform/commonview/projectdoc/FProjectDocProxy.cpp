@@ -19,6 +19,8 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <optional>
+
 QString FProjectDocProxy::projectPathFromArgument(const QString &given)
 {
     QString path = given.trimmed();
@@ -172,7 +174,7 @@ public:
     bool readForOpen(const QString &path, KvProjectData *data)
     {
         QString why;
-        const KvProjectFile::ReadResult result = KvProjectFile::read(path, data, &why);
+        const KvProjectFile::ReadResult result = manager()->readProject(path, data, &why);
         lastProblem = FProjectOpenProblem::fromReadResult(path, result, why);
         if (result == KvProjectFile::ReadResult::NewerVersion)
             emit q->sigShowUnsupportDlg();
@@ -237,6 +239,30 @@ public:
         KV_LOG_INFO("new project %dx%d", data.settings.width, data.settings.height);
         return true;
     }
+
+    // Marks one open, save or close; when it ends the service tells so, so
+    // that an open that had to wait can follow.
+    class OperationScope
+    {
+    public:
+        explicit OperationScope(FProjectDocProxyPrivate *d)
+            : m_d(d)
+            , m_guard(std::in_place, d->busy)
+        {
+        }
+        ~OperationScope()
+        {
+            m_guard.reset();
+            if (!m_d->busy)
+                emit m_d->q->sigOperationEnded();
+        }
+        OperationScope(const OperationScope &) = delete;
+        OperationScope &operator=(const OperationScope &) = delete;
+
+    private:
+        FProjectDocProxyPrivate *m_d;
+        std::optional<KvBoolGuards> m_guard;
+    };
 
     FProjectDocProxy *q;
     bool initialized = false;
@@ -389,7 +415,7 @@ bool FProjectDocProxy::isDelayLoadTemplateProject() const
         return false;
     // A file of another name (a backup, say) tells its type itself.
     KvProjectData data;
-    return KvProjectFile::read(path, &data) == KvProjectFile::ReadResult::Ok
+    return d->manager()->readProject(path, &data) == KvProjectFile::ReadResult::Ok
         && data.type == KvProjectType::InstantMode;
 }
 
@@ -445,7 +471,7 @@ bool FProjectDocProxy::openProject(const QString &path, bool discardUnsaved)
         KV_LOG_ERROR("open project ignored: another project operation is running");
         return false;
     }
-    KvBoolGuards guard(d->busy);
+    const FProjectDocProxyPrivate::OperationScope operation(d.get());
     d->lastProblem = FProjectOpenProblem();
     QString target = projectPathFromArgument(path);
     if (target.isEmpty()) {
@@ -478,7 +504,7 @@ bool FProjectDocProxy::openProjectTemplate(const QString &templatePath, const QS
         KV_LOG_ERROR("open project template ignored: another project operation is running");
         return false;
     }
-    KvBoolGuards guard(d->busy);
+    const FProjectDocProxyPrivate::OperationScope operation(d.get());
     return d->openTemplate(templatePath, name);
 }
 
@@ -493,7 +519,7 @@ bool FProjectDocProxy::newProject(int aspect)
         KV_LOG_ERROR("new project ignored: another project operation is running");
         return false;
     }
-    KvBoolGuards guard(d->busy);
+    const FProjectDocProxyPrivate::OperationScope operation(d.get());
     return d->createNew(aspect);
 }
 
@@ -501,7 +527,7 @@ FProjectDocProxy::SaveType FProjectDocProxy::saveProject()
 {
     if (d->busy)
         return SaveType_Busy;
-    KvBoolGuards guard(d->busy);
+    const FProjectDocProxyPrivate::OperationScope operation(d.get());
     IKvProject *project = d->current();
     return d->save(project && project->filePath().isEmpty());
 }
@@ -510,7 +536,7 @@ FProjectDocProxy::SaveType FProjectDocProxy::saveAsProject()
 {
     if (d->busy)
         return SaveType_Busy;
-    KvBoolGuards guard(d->busy);
+    const FProjectDocProxyPrivate::OperationScope operation(d.get());
     return d->save(true);
 }
 
@@ -520,7 +546,7 @@ bool FProjectDocProxy::archiveProject(QString &path)
         KV_LOG_ERROR("archive ignored: another project operation is running");
         return false;
     }
-    KvBoolGuards guard(d->busy);
+    const FProjectDocProxyPrivate::OperationScope operation(d.get());
     IKvProject *project = d->current();
     if (!project) {
         KV_LOG_ERROR("archive: no project is open");
@@ -553,7 +579,7 @@ bool FProjectDocProxy::exit()
         KV_LOG_ERROR("exit refused: another project operation is running");
         return false;
     }
-    KvBoolGuards guard(d->busy);
+    const FProjectDocProxyPrivate::OperationScope operation(d.get());
     if (!d->current())
         return true;
     if (!d->settleUnsaved())
@@ -566,6 +592,11 @@ QString FProjectDocProxy::currentProjectPath() const
 {
     IKvProject *project = d->current();
     return project ? project->filePath() : QString();
+}
+
+bool FProjectDocProxy::isBusy() const
+{
+    return d->busy;
 }
 
 FProjectOpenProblem FProjectDocProxy::lastOpenProblem() const

@@ -117,6 +117,10 @@ public:
     bool exit();
 
     QString currentProjectPath() const;
+    // True while an open, save, archive or close runs (a large open's read
+    // or a question of it turns the event loop); another one is refused
+    // meanwhile. sigOperationEnded() follows its end.
+    bool isBusy() const;
     // Why the last openProject / openProjectTemplate / korvaneStartUp open
     // failed; no problem after a success.
     FProjectOpenProblem lastOpenProblem() const;
@@ -130,7 +134,9 @@ signals:
     void sigShowOpenfxDownloadDlg(QStringList effects);
     // The project file was written by a newer version of the editor.
     void sigShowUnsupportDlg();
-    // Mirrors of the project manager's events, for views (after init()).
+    // An operation has ended and the service takes new ones again.
+    void sigOperationEnded();
+        // Mirrors of the project manager's events, for views (after init()).
     void sigCurrentProjectChanged();
     void sigProjectModifiedChanged(bool modified);
 

@@ -7,7 +7,9 @@
 #include "KvUndoRedoService.h"
 #include "IKvProjectRecentManager.h"
 #include "KvPaths.h"
+#include "KvBoolGuards.h"
 #include "KvProject.h"
+#include "KvProjectFileLoader.h"
 #include "KvThumbnailWriter.h"
 
 #include <QCoreApplication>
@@ -97,9 +99,7 @@ public:
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         return m_backup;
     }
-    // Reads and writes finish before they return, so between two event-loop
-    // turns the manager is never half-way through one.
-    bool isBusy() const override { return false; }
+    bool isBusy() const override { return m_reading; }
     void prepareOpen() override
     {
         if (QObject *player = editorPlayer())
@@ -169,10 +169,16 @@ public:
         return project;
     }
 
+    KvProjectFile::ReadResult readProject(const QString &path, KvProjectData *data, QString *error) override
+    {
+        KvBoolGuards guard(m_reading);
+        return KvProjectFileLoader::read(path, data, error);
+    }
+
     KvProjectFile::ReadResult openProject(const QString &path) override
     {
         KvProjectData data;
-        const KvProjectFile::ReadResult result = KvProjectFile::read(path, &data);
+        const KvProjectFile::ReadResult result = readProject(path, &data, nullptr);
         if (result == KvProjectFile::ReadResult::Ok)
             createProject(data, path, false);
         return result;
@@ -389,6 +395,8 @@ private:
     QStringList m_installedEffects;
     bool m_initialized = false;
     bool m_initOk = false;
+    // An open's read is under way (its local event loop may be turning).
+    bool m_reading = false;
     // Written by start-up tasks on worker threads.
     mutable std::mutex m_settingsMutex;
     bool m_startEnabled = false;

@@ -50,8 +50,13 @@ public:
     // older one.
     virtual IKvProject *createProject(const KvProjectData &data, const QString &filePath = QString(),
                                       bool modified = false) = 0;
-    // Reads the file and makes it current; on any failure the current
-    // project stays as it was.
+    // Reads a project file for an open; a large one on a worker while the
+    // GUI thread keeps turning its event loop (KvProjectFileLoader). isBusy()
+    // is true meanwhile. `data` is filled only on Ok.
+    virtual KvProjectFile::ReadResult readProject(const QString &path, KvProjectData *data,
+                                                  QString *error = nullptr) = 0;
+    // Reads the file (as readProject) and makes it current; on any failure
+    // the current project stays as it was.
     virtual KvProjectFile::ReadResult openProject(const QString &path) = 0;
     // Writes the current project to `path` (its own file when empty), with
     // its thumbnail beside it; on success the project lives in that file,
@@ -108,7 +113,8 @@ public:
     // `dropProject`, the current project is closed without saving (the caller
     // has settled its unsaved changes).
     virtual void reset(bool dropProject) = 0;
-    // True while an open, save or close is under way; new opens wait.
+    // True while an open reads its file; the event loop turns meanwhile, and
+    // new opens wait for the running one.
     virtual bool isBusy() const = 0;
     // Settles what a coming open replaces (stops playback of the project).
     virtual void prepareOpen() = 0;
