@@ -1,3 +1,4 @@
+#include "../../platform/commonview/KvLargeProject.h"
 #include "../../platform/commonview/KvUnprivileged.h"
 #include "FMediaLibraryView.h"
 #include "FMessageDialog.h"
@@ -20,6 +21,11 @@ namespace {
 
 const QByteArray kGoodProject = R"({"format":"korvane-project","version":1,"name":"Good","type":0,
     "settings":{"width":1920,"height":1080,"frameRate":30},"media":[],"clips":[],"effects":[]})";
+
+QString forwardOf(const QString &path)
+{
+    return QStringLiteral(R"([{"cmd":"CMD_OPEN_PROJECT","contents":["-open:%1"]}])").arg(path);
+}
 
 QStringList recentPaths()
 {
@@ -146,6 +152,60 @@ private slots:
         QCOMPARE(mgr->pageState(), Page::EditingScene);
         QCOMPARE(FProjectDocProxy::instance()->currentProjectPath(), path);
         QVERIFY(m_shown.isEmpty());
+    }
+
+    // A project asked for while a large one is being read (the event loop
+    // turns meanwhile) is opened after it, whether it comes from a second
+    // start or from inside the editor, and whether the first open succeeds.
+    void openDuringLargeRead_data()
+    {
+        QTest::addColumn<Page>("from");
+        QTest::addColumn<bool>("firstGood");
+        QTest::addColumn<bool>("secondForwarded");
+        QTest::newRow("editing scene, forwarded") << Page::EditingScene << true << true;
+        QTest::newRow("start page, forwarded") << Page::StartPage << true << true;
+        QTest::newRow("editing scene, from the editor") << Page::EditingScene << true << false;
+        QTest::newRow("editing scene, corrupt first") << Page::EditingScene << false << true;
+        QTest::newRow("start page, corrupt first") << Page::StartPage << false << true;
+    }
+    void openDuringLargeRead()
+    {
+        QFETCH(Page, from);
+        QFETCH(bool, firstGood);
+        QFETCH(bool, secondForwarded);
+
+        KorvanePageMgr *mgr = KorvanePageMgr::instance();
+        mgr->switchToPage(from);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1String(", "), "-");
+        const QString large = m_dir.filePath(tag + "-Large.kvproj");
+        const QByteArray json = KvLargeProject::json(100000);
+        QVERIFY(KvLargeProject::write(large, firstGood ? json : json.left(json.size() - 100)));
+        const QString second = m_dir.filePath(tag + "-Second.kvproj");
+        writeAll(second, kGoodProject);
+
+        bool busyWhenAsked = false;
+        QTimer::singleShot(0, this, [&] {
+            busyWhenAsked = IKvProjectManager::getInstance()->isBusy();
+            if (secondForwarded)
+                mgr->slotOpenDbClickProject(forwardOf(second));
+            else
+                mgr->openProject(second);
+        });
+        mgr->slotOpenDbClickProject(forwardOf(large));
+        QVERIFY2(busyWhenAsked, "the second open was not asked for during the read");
+
+        QTRY_COMPARE(FProjectDocProxy::instance()->currentProjectPath(), second);
+        QCOMPARE(mgr->pageState(), Page::EditingScene);
+        QCOMPARE(recentPaths().value(0), second);
+        QCOMPARE(recentPaths().contains(large), firstGood);
+        if (firstGood) {
+            QVERIFY(m_shown.isEmpty());
+        } else {
+            QCOMPARE(m_shown.size(), 1);
+            QVERIFY2(m_shown.first().contains("is not a Korvane project"), qPrintable(m_shown.first()));
+        }
+        QTest::qWait(20);
+        QCOMPARE(FProjectDocProxy::instance()->currentProjectPath(), second);
     }
 
     void locate_data()
