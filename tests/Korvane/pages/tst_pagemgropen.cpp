@@ -70,6 +70,8 @@ private slots:
     {
         FMessageDialog::setAnswerer({});
         KorvanePageMgr::instance()->releasePages();
+        // Joins the thumbnails still being drawn while the fonts are there.
+        IKvProjectManager::releaseInstance();
     }
 
     void failedOpens_data()
@@ -184,7 +186,8 @@ private slots:
         writeAll(second, kGoodProject);
 
         bool busyWhenAsked = false;
-        QTimer::singleShot(0, this, [&] {
+        QObject turns; // a timer that did not fire dies with it
+        QTimer::singleShot(0, &turns, [&] {
             busyWhenAsked = IKvProjectManager::getInstance()->isBusy();
             if (secondForwarded)
                 mgr->slotOpenDbClickProject(forwardOf(second));

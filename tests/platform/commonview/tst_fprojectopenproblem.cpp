@@ -48,6 +48,11 @@ private slots:
         FProjectDocProxy::instance()->setCloseDecisionProvider(
             [](const QString &) { return FProjectDocProxy::CloseDecision::Discard; });
     }
+    void cleanupTestCase()
+    {
+        // Joins the thumbnails still being drawn while the fonts are there.
+        IKvProjectManager::releaseInstance();
+    }
 
     void failedOpens_data()
     {

@@ -47,6 +47,11 @@ private slots:
             [](const QString &) { return FProjectDocProxy::CloseDecision::Discard; });
     }
     void init() { QVERIFY(FProjectDocProxy::instance()->openProject(m_kept)); }
+    void cleanupTestCase()
+    {
+        // Joins the thumbnails still being drawn while the fonts are there.
+        IKvProjectManager::releaseInstance();
+    }
 
     void opens_data()
     {
@@ -76,7 +81,8 @@ private slots:
         FProjectDocProxy *proxy = FProjectDocProxy::instance();
         bool turned = false;
         bool busyWhenTurned = false;
-        QTimer::singleShot(0, this, [&] {
+        QObject turns; // a timer that did not fire dies with it
+        QTimer::singleShot(0, &turns, [&] {
             turned = true;
             busyWhenTurned = manager()->isBusy() && proxy->isBusy();
         });
@@ -124,7 +130,8 @@ private slots:
         bool nestedOpen = true;
         FProjectDocProxy::SaveType nestedSave = FProjectDocProxy::SaveType_Saved;
         int endedDuringRead = -1;
-        QTimer::singleShot(0, this, [&] {
+        QObject turns;
+        QTimer::singleShot(0, &turns, [&] {
             nestedOpen = proxy->openProject(m_kept);
             nestedSave = proxy->saveProject();
             endedDuringRead = ended.count();

@@ -103,7 +103,8 @@ private slots:
         QVERIFY(KvLargeProject::write(path, KvLargeProject::json(20000)));
         IKvProjectManager *manager = IKvProjectManager::getInstance();
         int busyTurns = 0;
-        QTimer::singleShot(0, this, [&] { busyTurns += manager->isBusy() ? 1 : 0; });
+        QObject turns;
+        QTimer::singleShot(0, &turns, [&] { busyTurns += manager->isBusy() ? 1 : 0; });
         QCOMPARE(manager->openProject(path), KvProjectFile::ReadResult::Ok);
         QCOMPARE(busyTurns, 1);
         QVERIFY(!manager->isBusy());
@@ -112,7 +113,6 @@ private slots:
     }
 
     // Quitting ends every event loop at once; the read still finishes whole.
-    // Last: the application stays quitting afterwards.
     void quitDuringTheRead()
     {
         const QString path = m_dir.filePath("quit.kvproj");
@@ -122,6 +122,23 @@ private slots:
         QCOMPARE(KvProjectFileLoader::read(path, &data), KvProjectFile::ReadResult::Ok);
         QCOMPARE(data.mediaPaths.size(), 50000);
         QCOMPARE(data.clips.size(), 50000);
+    }
+
+    // Once the main loop has ended the shutdown runs: no loop is turned
+    // then, events would reach services on their way out. Last of all.
+    void afterTheMainLoop()
+    {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        qApp->exec();
+        const QString path = m_dir.filePath("shutdown.kvproj");
+        QVERIFY(KvLargeProject::write(path, KvLargeProject::json(20000)));
+        bool turned = false;
+        QObject turns;
+        QTimer::singleShot(0, &turns, [&] { turned = true; });
+        KvProjectData data;
+        QCOMPARE(KvProjectFileLoader::read(path, &data), KvProjectFile::ReadResult::Ok);
+        QVERIFY(!turned);
+        QCOMPARE(data.clips.size(), 20000);
     }
 
 private:

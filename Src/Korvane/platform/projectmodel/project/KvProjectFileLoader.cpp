@@ -26,12 +26,25 @@ ReadOutcome readOutcome(const QString &path)
     return outcome;
 }
 
-// A nested loop needs the thread of a running application; while it shuts
-// down, events must not be dispatched into objects that are going away.
+// Touched on the application's thread only. Once its main loop has ended
+// the shutdown releases one service after the other, and events dispatched
+// then could reach objects on their way out.
+const QCoreApplication *g_watchedApp = nullptr;
+bool g_mainLoopEnded = false;
+
+// A nested loop needs the thread of a running application that is not
+// shutting down.
 bool mayTurnLoop()
 {
-    const QCoreApplication *app = QCoreApplication::instance();
-    return app && !QCoreApplication::closingDown() && QThread::currentThread() == app->thread();
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QCoreApplication::closingDown() || QThread::currentThread() != app->thread())
+        return false;
+    if (g_watchedApp != app) {
+        g_watchedApp = app;
+        g_mainLoopEnded = false;
+        QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] { g_mainLoopEnded = true; });
+    }
+    return !g_mainLoopEnded;
 }
 
 } // namespace
@@ -39,7 +52,10 @@ bool mayTurnLoop()
 KvProjectFile::ReadResult KvProjectFileLoader::read(const QString &path, KvProjectData *data, QString *error)
 {
     const QFileInfo info(path);
-    if (!mayTurnLoop() || !info.isFile() || info.size() < kDirectReadLimit)
+    // Asked first, for every file: it starts watching for the end of the
+    // main loop.
+    const bool mayWait = mayTurnLoop();
+    if (!mayWait || !info.isFile() || info.size() < kDirectReadLimit)
         return KvProjectFile::read(path, data, error);
 
     KV_LOG_INFO("reading project \"%s\" (%lld bytes) on a worker", KV_CSTR(path), info.size());
