@@ -15,7 +15,9 @@ public:
 
     // False (logged) when the file does not exist.
     bool play(const QString &path);
-    void stop();
+    // Invokable: the project manager stops the editor's player by name,
+    // below the player library.
+    Q_INVOKABLE void stop();
     bool isPlaying() const { return m_playing; }
     QString mediaPath() const { return m_path; }
 

@@ -102,8 +102,10 @@ public:
     bool isBusy() const override { return m_reading; }
     void prepareOpen() override
     {
-        if (QObject *player = editorPlayer())
-            QMetaObject::invokeMethod(player, "stop");
+        if (QObject *player = editorPlayer()) {
+            if (!QMetaObject::invokeMethod(player, "stop"))
+                KV_LOG_ERROR("the editor player cannot be stopped before the open");
+        }
     }
     int mediaLibraryItemId(int group, const QString &name) const override
     {

@@ -4,9 +4,29 @@
 #include "KvProjectSuffixHelper.h"
 #include "KvProjectThumbnail.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+
+namespace {
+
+// Drawing a thumbnail needs the fonts of the application object. A writer
+// that outlives it (a process-wide owner released late) must have finished
+// before the application object goes.
+QMutex s_writersMutex;
+QSet<KvThumbnailWriter *> s_writers;
+
+void waitForAllWriters()
+{
+    QMutexLocker locker(&s_writersMutex);
+    for (KvThumbnailWriter *writer : qAsConst(s_writers))
+        writer->waitForDone();
+}
+
+} // namespace
 
 KvThumbnailWriter::KvThumbnailWriter()
 {
@@ -14,10 +34,21 @@ KvThumbnailWriter::KvThumbnailWriter()
     // the last write so an idle editor keeps no thread around.
     m_pool.setMaxThreadCount(1);
     m_pool.setExpiryTimeout(2000);
+    static const bool registered = [] {
+        qAddPostRoutine(&waitForAllWriters);
+        return true;
+    }();
+    Q_UNUSED(registered)
+    QMutexLocker locker(&s_writersMutex);
+    s_writers.insert(this);
 }
 
 KvThumbnailWriter::~KvThumbnailWriter()
 {
+    {
+        QMutexLocker locker(&s_writersMutex);
+        s_writers.remove(this);
+    }
     m_pool.waitForDone();
 }
 
@@ -25,6 +56,10 @@ void KvThumbnailWriter::writeBeside(const QString &projectPath, const KvProjectD
 {
     // `data` is a copy: its lists are shared with the project only until
     // the project changes them.
+    if (!QCoreApplication::instance()) {
+        KV_LOG_INFO("thumbnail of \"%s\" skipped: the editor is ending", KV_CSTR(projectPath));
+        return;
+    }
     m_pool.start([projectPath, data] {
         // The folder may have gone while the write waited its turn.
         if (!QFileInfo(projectPath).absoluteDir().exists()) {
