@@ -10,6 +10,7 @@
 #include "KorvaneScene.h"
 #include "KvMediaLibraryCategory.h"
 #include "KvTestFiles.h"
+#include "KvTestProjects.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -17,22 +18,14 @@
 using Page = KorvanePageMgr::PageState;
 Q_DECLARE_METATYPE(KorvanePageMgr::PageState)
 
-namespace {
+using KvTestProjects::kGoodProject;
+using KvTestProjects::recentPaths;
 
-const QByteArray kGoodProject = R"({"format":"korvane-project","version":1,"name":"Good","type":0,
-    "settings":{"width":1920,"height":1080,"frameRate":30},"media":[],"clips":[],"effects":[]})";
+namespace {
 
 QString forwardOf(const QString &path)
 {
     return QStringLiteral(R"([{"cmd":"CMD_OPEN_PROJECT","contents":["-open:%1"]}])").arg(path);
-}
-
-QStringList recentPaths()
-{
-    QStringList paths;
-    for (const KvProjectRecentInfo &info : IKvProjectRecentManager::getInstance()->recentList())
-        paths << info.getPath();
-    return paths;
 }
 
 } // namespace

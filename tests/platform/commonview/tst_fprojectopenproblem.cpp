@@ -5,6 +5,7 @@
 #include "KvProjectSuffixHelper.h"
 #include "KvTestFiles.h"
 #include "KvTestLog.h"
+#include "KvTestProjects.h"
 #include "KvUnprivileged.h"
 
 #include <QtTest>
@@ -13,20 +14,12 @@
 
 Q_DECLARE_METATYPE(FProjectOpenProblem::Reason)
 
+using KvTestProjects::kGoodProject;
+using KvTestProjects::recentPaths;
+
 namespace {
 
 using Reason = FProjectOpenProblem::Reason;
-
-const QByteArray kGoodProject = R"({"format":"korvane-project","version":1,"name":"Good","type":0,
-    "settings":{"width":1920,"height":1080,"frameRate":30},"media":[],"clips":[],"effects":[]})";
-
-QStringList recentPaths()
-{
-    QStringList paths;
-    for (const KvProjectRecentInfo &info : IKvProjectRecentManager::getInstance()->recentList())
-        paths << info.getPath();
-    return paths;
-}
 
 } // namespace
 

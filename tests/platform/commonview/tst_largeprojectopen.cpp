@@ -3,11 +3,14 @@
 #include "IKvProjectRecentManager.h"
 #include "KvLargeProject.h"
 #include "KvTestLog.h"
+#include "KvTestProjects.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 Q_DECLARE_METATYPE(FProjectOpenProblem::Reason)
+
+using KvTestProjects::recentPaths;
 
 namespace {
 
@@ -16,14 +19,6 @@ constexpr int kCount = 100000;
 IKvProjectManager *manager()
 {
     return IKvProjectManager::getInstance();
-}
-
-QStringList recentPaths()
-{
-    QStringList paths;
-    for (const KvProjectRecentInfo &info : IKvProjectRecentManager::getInstance()->recentList())
-        paths << info.getPath();
-    return paths;
 }
 
 } // namespace
