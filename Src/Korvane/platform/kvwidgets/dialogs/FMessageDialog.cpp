@@ -19,6 +19,19 @@ FMessageDialog::Answerer &answerer()
     return s_answerer;
 }
 
+// The editor's dark skin. Set on the dialog itself, so that it wins over
+// whatever style sheet the page it opens over passes down.
+const char kStyleSheet[] = R"(
+FMessageDialog { background: #1b1e25; border: 1px solid #323742; }
+QLabel { color: #e6e8ee; font-size: 13px; }
+QCheckBox { color: #d5d8df; }
+QPushButton { color: #e6e8ee; background: #262a33; border: 1px solid #323742; border-radius: 6px;
+              padding: 7px 18px; font-size: 13px; min-width: 64px; }
+QPushButton:hover { background: #2f3440; border-color: #3f4654; }
+QPushButton:default { background: #ff5a5f; border: none; color: #ffffff; font-weight: 600; }
+QPushButton:default:hover { background: #ff7276; }
+)";
+
 } // namespace
 
 FMessageDialog::FMessageDialog(QWidget *parent)
@@ -29,6 +42,8 @@ FMessageDialog::FMessageDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("FMessageDialog"));
     setModal(true);
+    setStyleSheet(QString::fromUtf8(kStyleSheet));
+    setMinimumWidth(380);
     m_text->setObjectName(QStringLiteral("FMessageDialog_Text"));
     m_text->setWordWrap(true);
     m_text->setTextFormat(Qt::PlainText);
@@ -37,6 +52,8 @@ FMessageDialog::FMessageDialog(QWidget *parent)
     m_checkBox->hide();
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 18);
+    layout->setSpacing(16);
     layout->addWidget(m_text);
     layout->addWidget(m_checkBox);
     m_buttons->addStretch();
