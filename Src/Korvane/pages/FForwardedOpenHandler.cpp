@@ -97,9 +97,17 @@ void FForwardedOpenHandler::scheduleNext()
 void FForwardedOpenHandler::openNext()
 {
     m_nextScheduled = false;
-    // Still busy: the end of the running operation wakes us again.
-    if (m_waiting.isEmpty() || busy())
+    if (m_waiting.isEmpty())
         return;
+    if (busy()) {
+        // The end of the running operation normally wakes us; a busy spell
+        // that ends without one (a page change, a nested loop unwinding)
+        // must not strand the waiting projects, so look again shortly.
+        // Only while something waits: an idle editor arms nothing.
+        m_nextScheduled = true;
+        QTimer::singleShot(kRetryMs, &m_context, [this] { openNext(); });
+        return;
+    }
     const QString argument = m_waiting.takeFirst();
     KV_LOG_INFO("opening \"%s\", which waited", KV_CSTR(argument));
     openNow({argument});

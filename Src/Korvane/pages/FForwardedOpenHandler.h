@@ -46,6 +46,8 @@ public:
     static bool projectServicesBusy();
 
 private:
+    // How soon a waiting open looks again while the project services are busy.
+    static constexpr int kRetryMs = 100;
     bool busy() const;
     int openNow(const QStringList &arguments);
     void scheduleNext();

@@ -305,6 +305,28 @@ private slots:
         QTRY_COMPARE(opened, QStringList{path});
     }
 
+    // A busy spell that ends without the document service saying so (the
+    // project manager's own read, a page change) still lets the waiting
+    // forward through: it is never stranded.
+    void forwardedOpenNotStrandedWithoutEndSignal()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("b.kvproj");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        bool busy = true;
+        QStringList opened;
+        FForwardedOpenHandler::Hooks hooks;
+        hooks.openProject = [&](const QString &p) { opened << p; };
+        hooks.isBusy = [&] { return busy; };
+        FForwardedOpenHandler handler(hooks);
+        QCOMPARE(handler.handle(forward({path})), 0);
+        QTest::qWait(20);
+        QVERIFY(opened.isEmpty());
+        busy = false;
+        QTRY_COMPARE(opened, QStringList{path});
+    }
+
     void forwardedOpenRefusedByPage()
     {
         QTemporaryDir dir;

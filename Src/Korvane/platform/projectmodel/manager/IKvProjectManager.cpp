@@ -1,5 +1,7 @@
 #include "IKvProjectManager.h"
 
+#include "KvDir.h"
+
 #include "IKvAppInfo.h"
 #include "IKvBaseLog.h"
 #include "IKvProjectManagerEventObserver.h"
@@ -367,10 +369,9 @@ private:
             KV_LOG_ERROR("%s not cleared: no project or no base folder", what);
             return false;
         }
-        QDir dir(folder);
-        if (!dir.exists())
+        if (!QFileInfo::exists(folder) && !QFileInfo(folder).isSymLink())
             return true;
-        if (!dir.removeRecursively()) {
+        if (!KvDir::removeTree(folder)) {
             KV_LOG_ERROR("%s in \"%s\" could not all be removed", what, KV_CSTR(folder));
             return false;
         }

@@ -1,24 +1,7 @@
 #include "KvUndoRedoService.h"
 
 #include "IKvBaseLog.h"
-
-namespace {
-
-class RunningGuard
-{
-public:
-    explicit RunningGuard(bool &flag)
-        : m_flag(flag)
-    {
-        m_flag = true;
-    }
-    ~RunningGuard() { m_flag = false; }
-
-private:
-    bool &m_flag;
-};
-
-} // namespace
+#include "KvBoolGuards.h"
 
 KvUndoRedoService::KvUndoRedoService(QObject *parent)
     : QObject(parent)
@@ -36,7 +19,7 @@ bool KvUndoRedoService::push(const QString &text, Action undo, Action redo)
         return false;
     }
     {
-        RunningGuard guard(m_running);
+        KvBoolGuards guard(m_running);
         redo();
     }
     // A clear() from inside `redo` already dropped everything after the index.
@@ -65,7 +48,7 @@ bool KvUndoRedoService::undo()
     const Action action = m_commands.at(m_index - 1).undo;
     const int generation = m_generation;
     {
-        RunningGuard guard(m_running);
+        KvBoolGuards guard(m_running);
         action();
     }
     if (generation == m_generation)
@@ -81,7 +64,7 @@ bool KvUndoRedoService::redo()
     const Action action = m_commands.at(m_index).redo;
     const int generation = m_generation;
     {
-        RunningGuard guard(m_running);
+        KvBoolGuards guard(m_running);
         action();
     }
     if (generation == m_generation)
