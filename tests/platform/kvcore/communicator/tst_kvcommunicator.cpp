@@ -239,6 +239,37 @@ private slots:
         QCOMPARE(logCount(logLine, 'I'), 1);
     }
 
+    // A receiver that turns a nested event loop (a project being read) while
+    // its sender hangs up: the closed connection goes away inside the loop,
+    // and the server must not be left inside that connection's signal.
+    void receiverRunsNestedLoopWhileSenderLeaves()
+    {
+        QVERIFY(server()->Listen(kChannel));
+        int handled = 0;
+        auto *peer = new QLocalSocket;
+        QMetaObject::Connection nested = connect(server(), &KvCommunicatorServer::sigReceveMsgFrom, this, [&] {
+            ++handled;
+            peer->disconnectFromServer();
+            QEventLoop loop;
+            QTimer::singleShot(200, &loop, &QEventLoop::quit);
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        });
+        peer->connectToServer(server()->serverPath());
+        QVERIFY(peer->waitForConnected(1000));
+        peer->write(frameOf({KvCommunicatorMsg(QStringLiteral("CMD_A"), {QStringLiteral("x")})}));
+        QVERIFY(peer->waitForBytesWritten(1000));
+        QTRY_COMPARE(handled, 1);
+        disconnect(nested);
+        delete peer;
+        // The server still serves the next peer.
+        QSignalSpy received(server(), &KvCommunicatorServer::sigReceveMsgFrom);
+        QLocalSocket next;
+        next.connectToServer(server()->serverPath());
+        QVERIFY(next.waitForConnected(1000));
+        next.write(frameOf({KvCommunicatorMsg(QStringLiteral("CMD_B"), {})}));
+        QTRY_COMPARE(received.count(), 1);
+    }
+
     void helperRoundTrip()
     {
         qputenv("KV_HELPER_CRASH_ON", "CMD_TEST_CRASH");

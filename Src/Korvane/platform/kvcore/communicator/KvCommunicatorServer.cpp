@@ -209,9 +209,18 @@ void KvCommunicatorServer::onText(KvCommunicatorChannel *channel, const QString 
         trackPublic = trackPublic || message.contains(KvCommand::TrackPublic);
     }
     KV_LOG_INFO("received: %s", KV_CSTR(names.join(QStringLiteral(", "))));
-    emit sigReceveMsgFrom(text);
-    if (trackPublic)
-        emit sigTrackPublic();
+    // Told from the event loop, not from inside the socket's readyRead: a
+    // receiver may open a project and turn a nested loop, in which this very
+    // connection can close and be deleted under the socket's own signal.
+    // Queued calls keep the order the texts came in.
+    QMetaObject::invokeMethod(
+        this,
+        [this, text, trackPublic] {
+            emit sigReceveMsgFrom(text);
+            if (trackPublic)
+                emit sigTrackPublic();
+        },
+        Qt::QueuedConnection);
 }
 
 void KvCommunicatorServer::handleHello(KvCommunicatorChannel *channel, const QString &token)
