@@ -131,7 +131,7 @@ std::unique_ptr<TemplateModeScene> FPageFactory::createTemplateModeScene(Korvane
     QObject::connect(scene, &TemplateModeScene::sigClose, m, &Mgr::slotClose, Qt::DirectConnection);
     QObject::connect(scene, &TemplateModeScene::sigBackHomepage, m, [m] {
         getEventTrackingProxy()->sendEvent(FTemplateTimeLinePageButtonClickEvent());
-        m->deferBackHomepage();
+        m->slotBackHomepage();
     });
     QObject::connect(scene, &TemplateModeScene::sigShowVendaraEffect, m, &Mgr::slotVendaraEffect);
     QObject::connect(scene, &TemplateModeScene::sigCheckUpgrade, m, &Mgr::slotCheckUpgrade);

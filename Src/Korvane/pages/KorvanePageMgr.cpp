@@ -1,5 +1,3 @@
-#include "FProjectOpenNotice.h"
-#include "FTimelineExportStep.h"
 #include "KorvanePageMgr.h"
 
 #include "FAccountSession.h"
@@ -7,20 +5,21 @@
 #include "FForwardedOpenHandler.h"
 #include "FKorvaneIniSettings.h"
 #include "FLowMemorySwitch.h"
-#include "FPageNotices.h"
-#include "FPageWindowEventFilter.h"
 #include "FPageFactory.h"
 #include "FPageLeaveSteps.h"
 #include "FPageNavigation.h"
+#include "FPageNotices.h"
+#include "FPageWindowEventFilter.h"
 #include "FProductHomePage.h"
 #include "FProductHomePagePresenter.h"
 #include "FProjectDocProxy.h"
-#include "KvTrackEvents.h"
+#include "FProjectOpenNotice.h"
 #include "FPushChannelHost.h"
 #include "FStartupBackgroundWork.h"
 #include "FStartupHandover.h"
 #include "FStreamPlayerInfoHelper.h"
 #include "FTemplateView.h"
+#include "FTimelineExportStep.h"
 #include "FUpgradeCoordinator.h"
 #include "FVideoTemplate.h"
 #include "IKvAccountService.h"
@@ -33,16 +32,13 @@
 #include "KvCommunicatorCommands.h"
 #include "KvConfig.h"
 #include "KvEventTrackingProxy.h"
-#include "KvMediaLibraryCategory.h"
-#include "KvMediaLibraryGoToMsg.h"
 #include "KvProjectSuffixHelper.h"
+#include "KvTrackEvents.h"
 #include "KvUtility.h"
 #include "TemplateModeScene.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -268,30 +264,28 @@ void KorvanePageMgr::switchToPage(PageState target)
         KV_CHECK(m_korvaneScene, break);
         m_korvaneScene->updateProjectEditorPlayer();
         break;
-    case TemplateEditor: {
+    case TemplateEditor:
+    case TemplateList: {
         dropStartPage();
         destroyKorvaneScene();
-        if (m_templateModeScene && m_templateModeScene->templateView())
-            m_templateModeScene->templateView()->hide();
+        // The other view of template mode gives way.
+        if (m_templateModeScene) {
+            QWidget *other = target == TemplateEditor ? static_cast<QWidget *>(m_templateModeScene->templateView())
+                                                      : m_templateModeScene->videoTemplate();
+            if (other)
+                other->hide();
+        }
         setTemplateModeSceneVisible(true);
         const bool opened = docProxy->korvaneStartUp();
         docProxy->clearDelayLoadProjectInfos();
-        if (!opened) {
+        // Without a project the editor has nothing to show: the list instead.
+        if (target == TemplateEditor && !opened) {
             m_pageState = TemplateList;
             templateModeScene()->showTemplateList();
             m_currentPageWidget = currentPageWidget();
         }
         break;
     }
-    case TemplateList:
-        dropStartPage();
-        destroyKorvaneScene();
-        if (m_templateModeScene && m_templateModeScene->videoTemplate())
-            m_templateModeScene->videoTemplate()->hide();
-        setTemplateModeSceneVisible(true);
-        docProxy->korvaneStartUp();
-        docProxy->clearDelayLoadProjectInfos();
-        break;
     case NoPage:
         break;
     }
@@ -398,14 +392,6 @@ void KorvanePageMgr::reportFailedOpen(const FProjectOpenProblem &problem, bool l
     FProjectOpenNotice::show(currentPageWidget(), problem);
 }
 
-void KorvanePageMgr::deferBackHomepage()
-{
-    QTimer::singleShot(0, this, [this] {
-        switchToPage(StartPage);
-        IKvProjectManager::getInstance()->reset(true);
-    });
-}
-
 void KorvanePageMgr::enterEditingFromStartPage(const QString &path)
 {
     if (!path.isEmpty())
@@ -443,12 +429,16 @@ void KorvanePageMgr::slotMonitorUpdate(SysMemory mem)
 
 void KorvanePageMgr::slotBackHomepage()
 {
-    deferBackHomepage();
+    // Deferred: the page asking is destroyed by the switch.
+    QTimer::singleShot(0, this, [this] {
+        switchToPage(StartPage);
+        IKvProjectManager::getInstance()->reset(true);
+    });
 }
 
 void KorvanePageMgr::slotMainViewBackHomepage()
 {
-    deferBackHomepage();
+    slotBackHomepage();
 }
 
 void KorvanePageMgr::slotEnterTimelineMode(bool)
@@ -477,12 +467,9 @@ void KorvanePageMgr::slotOrvalaDownloadProject(const QString &url, const QString
 {
     // Templates from the creative helper open like any other template project
     // once they are on disk; remote ones wait for the template download work.
-    KV_LOG_INFO("template download: %s (%s)", KV_CSTR(url), KV_CSTR(name));
-    const QString local = QUrl(url).isLocalFile() ? QUrl(url).toLocalFile() : url;
-    if (QFileInfo::exists(local))
+    const QString local = FCreativeHelperLink::localTemplate(url, name);
+    if (!local.isEmpty())
         openProject(local);
-    else
-        KV_LOG_ERROR("template %s is not available on this machine", KV_CSTR(url));
 }
 
 void KorvanePageMgr::slotOpenMediaFolderAndSearch(int categoryType, int categoryId, const QString &keyWord)

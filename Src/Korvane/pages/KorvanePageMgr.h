@@ -139,7 +139,6 @@ private:
 
     void init();
     void connectSignals();
-    void deferBackHomepage();
     void enterEditingFromStartPage(const QString &path);
     // Tells the user why an open failed; with `leaveEditing`, an editing
     // window that came up only for that open gives way to the start page.

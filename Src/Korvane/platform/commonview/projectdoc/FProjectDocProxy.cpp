@@ -1,9 +1,10 @@
 #include "FProjectDocProxy.h"
 
+#include "FProjectDocOperation.h"
+
 #include "IKvBaseLog.h"
 #include "IKvProjectManager.h"
 #include "IKvProjectManagerEventObserver.h"
-#include "KvBoolGuards.h"
 #include "KvLazySingleton.h"
 #include "KvOpenProjectEvent.h"
 #include "KvPaths.h"
@@ -19,7 +20,6 @@
 #include <QPointer>
 #include <QUrl>
 
-#include <optional>
 
 QString FProjectDocProxy::projectPathFromArgument(const QString &given)
 {
@@ -240,29 +240,11 @@ public:
         return true;
     }
 
-    // Marks one open, save or close; when it ends the service tells so, so
-    // that an open that had to wait can follow.
-    class OperationScope
+    // One open, save or close; the service says when the last one ends.
+    FProjectDocOperation operation()
     {
-    public:
-        explicit OperationScope(FProjectDocProxyPrivate *d)
-            : m_d(d)
-            , m_guard(std::in_place, d->busy)
-        {
-        }
-        ~OperationScope()
-        {
-            m_guard.reset();
-            if (!m_d->busy)
-                emit m_d->q->sigOperationEnded();
-        }
-        OperationScope(const OperationScope &) = delete;
-        OperationScope &operator=(const OperationScope &) = delete;
-
-    private:
-        FProjectDocProxyPrivate *m_d;
-        std::optional<KvBoolGuards> m_guard;
-    };
+        return FProjectDocOperation(busy, [this] { emit q->sigOperationEnded(); });
+    }
 
     FProjectDocProxy *q;
     bool initialized = false;
@@ -471,7 +453,7 @@ bool FProjectDocProxy::openProject(const QString &path, bool discardUnsaved)
         KV_LOG_ERROR("open project ignored: another project operation is running");
         return false;
     }
-    const FProjectDocProxyPrivate::OperationScope operation(d.get());
+    const FProjectDocOperation operation = d->operation();
     d->lastProblem = FProjectOpenProblem();
     QString target = projectPathFromArgument(path);
     if (target.isEmpty()) {
@@ -504,7 +486,7 @@ bool FProjectDocProxy::openProjectTemplate(const QString &templatePath, const QS
         KV_LOG_ERROR("open project template ignored: another project operation is running");
         return false;
     }
-    const FProjectDocProxyPrivate::OperationScope operation(d.get());
+    const FProjectDocOperation operation = d->operation();
     return d->openTemplate(templatePath, name);
 }
 
@@ -519,7 +501,7 @@ bool FProjectDocProxy::newProject(int aspect)
         KV_LOG_ERROR("new project ignored: another project operation is running");
         return false;
     }
-    const FProjectDocProxyPrivate::OperationScope operation(d.get());
+    const FProjectDocOperation operation = d->operation();
     return d->createNew(aspect);
 }
 
@@ -527,7 +509,7 @@ FProjectDocProxy::SaveType FProjectDocProxy::saveProject()
 {
     if (d->busy)
         return SaveType_Busy;
-    const FProjectDocProxyPrivate::OperationScope operation(d.get());
+    const FProjectDocOperation operation = d->operation();
     IKvProject *project = d->current();
     return d->save(project && project->filePath().isEmpty());
 }
@@ -536,7 +518,7 @@ FProjectDocProxy::SaveType FProjectDocProxy::saveAsProject()
 {
     if (d->busy)
         return SaveType_Busy;
-    const FProjectDocProxyPrivate::OperationScope operation(d.get());
+    const FProjectDocOperation operation = d->operation();
     return d->save(true);
 }
 
@@ -546,7 +528,7 @@ bool FProjectDocProxy::archiveProject(QString &path)
         KV_LOG_ERROR("archive ignored: another project operation is running");
         return false;
     }
-    const FProjectDocProxyPrivate::OperationScope operation(d.get());
+    const FProjectDocOperation operation = d->operation();
     IKvProject *project = d->current();
     if (!project) {
         KV_LOG_ERROR("archive: no project is open");
@@ -579,7 +561,7 @@ bool FProjectDocProxy::exit()
         KV_LOG_ERROR("exit refused: another project operation is running");
         return false;
     }
-    const FProjectDocProxyPrivate::OperationScope operation(d.get());
+    const FProjectDocOperation operation = d->operation();
     if (!d->current())
         return true;
     if (!d->settleUnsaved())
