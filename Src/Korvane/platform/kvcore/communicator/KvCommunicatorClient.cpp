@@ -141,16 +141,23 @@ void KvCommunicatorClient::setStallTimeout(int ms)
         m_channel->setStallTimeout(ms);
 }
 
-int KvCommunicatorClient::SendMsg(const QString &command, const QStringList &contents, bool deliver)
+int KvCommunicatorClient::prepareFrame(const QString &command, const QStringList &contents, QByteArray *frame) const
 {
-    QByteArray frame;
-    const int framed = KvCommunicatorMsg::frameFor(command, contents, &frame);
+    const int framed = KvCommunicatorMsg::frameFor(command, contents, frame);
     if (framed != KvCommunicator::SendOk)
         return framed;
     if (m_path.isEmpty()) {
         KV_LOG_ERROR("%s dropped: not connected to any server", KV_CSTR(command));
         return KvCommunicator::SendNotConnected;
     }
+    return KvCommunicator::SendOk;
+}
+
+int KvCommunicatorClient::SendMsg(const QString &command, const QStringList &contents, bool deliver)
+{
+    QByteArray frame;
+    if (const int prepared = prepareFrame(command, contents, &frame); prepared != KvCommunicator::SendOk)
+        return prepared;
     if (deliver) {
         QString why;
         const KvCommunicator::SendResult result = this->deliver(frame, KvCommunicator::kDeliveryTimeoutMs, &why);
@@ -241,13 +248,8 @@ void KvCommunicatorClient::abandonConnection()
 int KvCommunicatorClient::sendWithRetry(const QString &command, const QStringList &contents, int budgetMs)
 {
     QByteArray frame;
-    const int framed = KvCommunicatorMsg::frameFor(command, contents, &frame);
-    if (framed != KvCommunicator::SendOk)
-        return framed;
-    if (m_path.isEmpty()) {
-        KV_LOG_ERROR("%s dropped: not connected to any server", KV_CSTR(command));
-        return KvCommunicator::SendNotConnected;
-    }
+    if (const int prepared = prepareFrame(command, contents, &frame); prepared != KvCommunicator::SendOk)
+        return prepared;
     const QDeadlineTimer budget(qMax(budgetMs, 1));
     KvCommunicator::SendResult result = KvCommunicator::SendNotConnected;
     QString why;

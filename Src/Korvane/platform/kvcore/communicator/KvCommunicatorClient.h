@@ -65,6 +65,8 @@ signals:
     void sigDisconnected();
 
 private:
+    // The frame of one message, or why it cannot be sent (logged).
+    int prepareFrame(const QString &command, const QStringList &contents, QByteArray *frame) const;
     bool connectToPath(const QString &path);
     void onConnected();
     void onClosed(KvCommunicatorChannel *channel);
