@@ -3,6 +3,7 @@
 #include "IKvBaseLog.h"
 #include "KvFileLock.h"
 #include "KvPaths.h"
+#include "KvSkin.h"
 
 #include <QDir>
 #include <QFile>
@@ -153,11 +154,8 @@ bool FApplication::init()
 {
     initProductInfo();
     initDirInfo();
-    if (needInitSkin()) {
-        QFile skin(QStringLiteral(":/skin/korvane.qss"));
-        if (skin.open(QIODevice::ReadOnly))
-            setStyleSheet(QString::fromUtf8(skin.readAll()));
-    }
+    if (needInitSkin())
+        KvSkin::instance()->applyTo(this);
     return true;
 }
 
