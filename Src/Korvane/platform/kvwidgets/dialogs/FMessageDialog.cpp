@@ -1,6 +1,7 @@
 #include "FMessageDialog.h"
 
 #include "IKvBaseLog.h"
+#include "KvSkin.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -22,27 +23,30 @@ FMessageDialog::Answerer &answerer()
 // The editor's dark skin. Set on the dialog itself, so that it wins over
 // whatever style sheet the page it opens over passes down.
 const char kStyleSheet[] = R"(
-FMessageDialog { background: #1b1e25; border: 1px solid #323742; }
-QLabel { color: #e6e8ee; font-size: 13px; }
-QCheckBox { color: #d5d8df; }
-QPushButton { color: #e6e8ee; background: #262a33; border: 1px solid #323742; border-radius: 6px;
+FMessageDialog { background: @surfaceBg; border: 1px solid @controlBorder; }
+QLabel { color: @textBright; font-size: 13px; }
+QCheckBox { color: @text; }
+QPushButton { color: @textBright; background: @controlBg; border: 1px solid @controlBorder; border-radius: 6px;
               padding: 7px 18px; font-size: 13px; min-width: 64px; }
-QPushButton:hover { background: #2f3440; border-color: #3f4654; }
-QPushButton:default { background: #ff5a5f; border: none; color: #ffffff; font-weight: 600; }
-QPushButton:default:hover { background: #ff7276; }
+QPushButton:hover { background: @controlHoverBg; border-color: @controlHoverBorder; }
+QPushButton:default { background: @accent; border: none; color: @accentText; font-weight: 600; }
+QPushButton:default:hover { background: @accentHover; }
 )";
+
+constexpr int kIconSize = 28;
 
 } // namespace
 
 FMessageDialog::FMessageDialog(QWidget *parent)
     : QDialog(parent)
+    , m_icon(new QLabel(this))
     , m_text(new QLabel(this))
     , m_checkBox(new QCheckBox(this))
     , m_buttons(new QHBoxLayout)
 {
     setObjectName(QStringLiteral("FMessageDialog"));
     setModal(true);
-    setStyleSheet(QString::fromUtf8(kStyleSheet));
+    setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
     setMinimumWidth(380);
     m_text->setObjectName(QStringLiteral("FMessageDialog_Text"));
     m_text->setWordWrap(true);
@@ -50,11 +54,18 @@ FMessageDialog::FMessageDialog(QWidget *parent)
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_checkBox->setObjectName(QStringLiteral("FMessageDialog_CheckBox"));
     m_checkBox->hide();
+    m_icon->setObjectName(QStringLiteral("FMessageDialog_Icon"));
+    m_icon->setFixedSize(kIconSize, kIconSize);
+    setKind(Information);
 
+    auto *message = new QHBoxLayout;
+    message->setSpacing(14);
+    message->addWidget(m_icon, 0, Qt::AlignTop);
+    message->addWidget(m_text, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 18);
     layout->setSpacing(16);
-    layout->addWidget(m_text);
+    layout->addLayout(message);
     layout->addWidget(m_checkBox);
     m_buttons->addStretch();
     layout->addLayout(m_buttons);
@@ -81,6 +92,23 @@ void FMessageDialog::setText(const QString &text)
 QString FMessageDialog::text() const
 {
     return m_text->text();
+}
+
+void FMessageDialog::setKind(Kind kind)
+{
+    m_kind = kind;
+    QString icon = QStringLiteral("info");
+    QString token = QStringLiteral("textMuted");
+    if (kind == Question) {
+        icon = QStringLiteral("support");
+    } else if (kind == Alert) {
+        icon = QStringLiteral("failed");
+        token = QStringLiteral("warning");
+    }
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap = KvSkin::instance()->pixmap(icon, QSize(kIconSize, kIconSize) * ratio, token);
+    pixmap.setDevicePixelRatio(ratio);
+    m_icon->setPixmap(pixmap);
 }
 
 QPushButton *FMessageDialog::addButton(const QString &text, int result)
@@ -159,6 +187,32 @@ int FMessageDialog::information(QWidget *parent, const QString &title, const QSt
     FMessageDialog dialog(parent);
     if (!objectName.isEmpty())
         dialog.setObjectName(objectName);
+    dialog.setTitle(title);
+    dialog.setText(text);
+    dialog.addButton(tr("OK"), Ok);
+    return dialog.DoModal();
+}
+
+int FMessageDialog::question(QWidget *parent, const QString &title, const QString &text, const QString &objectName,
+                             const QString &yesText, const QString &noText)
+{
+    FMessageDialog dialog(parent);
+    if (!objectName.isEmpty())
+        dialog.setObjectName(objectName);
+    dialog.setKind(Question);
+    dialog.setTitle(title);
+    dialog.setText(text);
+    dialog.addButton(yesText.isEmpty() ? tr("Yes") : yesText, Yes);
+    dialog.addButton(noText.isEmpty() ? tr("No") : noText, No);
+    return dialog.DoModal();
+}
+
+int FMessageDialog::alert(QWidget *parent, const QString &title, const QString &text, const QString &objectName)
+{
+    FMessageDialog dialog(parent);
+    if (!objectName.isEmpty())
+        dialog.setObjectName(objectName);
+    dialog.setKind(Alert);
     dialog.setTitle(title);
     dialog.setText(text);
     dialog.addButton(tr("OK"), Ok);

@@ -25,6 +25,16 @@ public:
     enum Result {
         Closed = 0,
         Ok = 1,
+        Cancel = 2,
+        Yes = 3,
+        No = 4,
+    };
+
+    // What the message is about; it picks the icon beside the text.
+    enum Kind {
+        Information,
+        Question,
+        Alert,
     };
 
     using Answerer = std::function<int(FMessageDialog &dialog)>;
@@ -36,6 +46,8 @@ public:
     QString title() const;
     void setText(const QString &text);
     QString text() const;
+    void setKind(Kind kind);
+    Kind kind() const { return m_kind; }
 
     // Buttons appear left to right in the order they are added.
     QPushButton *addButton(const QString &text, int result);
@@ -55,13 +67,21 @@ public:
     // An information message with one OK button. The object name lets tests
     // and the style sheet tell messages apart.
     static int information(QWidget *parent, const QString &title, const QString &text, const QString &objectName);
+    // A yes/no question: Yes (3) or No (4), Closed when dismissed. Empty
+    // button texts read "Yes" and "No".
+    static int question(QWidget *parent, const QString &title, const QString &text, const QString &objectName,
+                        const QString &yesText = QString(), const QString &noText = QString());
+    // Something went wrong or cannot be done: one OK button, a warning icon.
+    static int alert(QWidget *parent, const QString &title, const QString &text, const QString &objectName);
 
     // Empty restores the modal dialog. GUI thread only.
     static void setAnswerer(Answerer answerer);
     static bool hasAnswerer();
 
 private:
+    QLabel *m_icon;
     QLabel *m_text;
     QCheckBox *m_checkBox;
     QHBoxLayout *m_buttons;
+    Kind m_kind = Information;
 };

@@ -1,48 +1,8 @@
 #include "FMaskManager.h"
 
+#include "FMaskWidget.h"
 #include "IKvBaseLog.h"
 #include "KvCheck.h"
-
-#include <QEvent>
-#include <QWidget>
-
-namespace {
-
-// Keeps the shade the size of the window it covers.
-class MaskWidget : public QWidget
-{
-public:
-    MaskWidget() { setObjectName(QStringLiteral("FMaskManager_Mask")); }
-
-    void cover(QWidget *window)
-    {
-        if (m_window)
-            m_window->removeEventFilter(this);
-        m_window = window;
-        setParent(window);
-        setAttribute(Qt::WA_StyledBackground);
-        setStyleSheet(QStringLiteral("#FMaskManager_Mask { background: rgba(0, 0, 0, 96); }"));
-        if (window) {
-            window->installEventFilter(this);
-            setGeometry(window->rect());
-        }
-        show();
-        raise();
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_window && event->type() == QEvent::Resize)
-            setGeometry(m_window->rect());
-        return false;
-    }
-
-private:
-    QPointer<QWidget> m_window;
-};
-
-} // namespace
 
 FMaskManager::FMaskManager() = default;
 
@@ -55,10 +15,11 @@ void FMaskManager::showMask(QWidget *window, const QString &stepName)
 {
     KV_CHECK(window, return);
     const bool wasVisible = isMaskVisible();
-    if (m_mask)
+    if (m_mask) {
+        m_mask->hide();
         m_mask->deleteLater();
-    auto *mask = new MaskWidget;
-    mask->cover(window);
+    }
+    auto *mask = new FMaskWidget(window);
     m_mask = mask;
     m_visible = true;
     // A window closed under its mask takes the mask along: tell the waiters.
@@ -88,6 +49,26 @@ void FMaskManager::closeMask()
     KV_LOG_INFO("mask closed");
     emit sigMaskChanged(QString());
     emit sigMaskVisibleChanged(false);
+    emit sigMaskClosed();
+}
+
+void FMaskManager::showGuideMask(QWidget *window, const QString &stepName, QWidget *target, const QString &text)
+{
+    KV_CHECK(window, return);
+    showMask(window, stepName);
+    KV_CHECK(m_mask, return);
+    m_mask->setGuide(target, text);
+    connect(m_mask, &FMaskWidget::sigCloseClicked, this, [this, stepName] {
+        emit sigMaskCloseBtnClicked(stepName);
+        // A receiver may have moved on to the next step already.
+        if (m_stepName == stepName)
+            closeMask();
+    });
+}
+
+FMaskWidget *FMaskManager::maskWidget() const
+{
+    return m_mask;
 }
 
 bool FMaskManager::isMaskVisible() const

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 
+class FMaskWidget;
 class QWidget;
 
 // The modal mask: a shade laid over a window while a guide step or another
@@ -22,7 +23,13 @@ public:
     // belongs to (empty for a plain modal mask). A second call moves it.
     // The mask ends with closeMask() or with the window.
     void showMask(QWidget *window, const QString &stepName = QString());
+    // A guide step: the mask over `window` with `target` lit and `text`
+    // beside it. Its close button emits sigMaskCloseBtnClicked(stepName) and
+    // closes the mask.
+    void showGuideMask(QWidget *window, const QString &stepName, QWidget *target, const QString &text);
     void closeMask();
+    // The shade on screen; null while none is.
+    FMaskWidget *maskWidget() const;
     bool isMaskVisible() const;
     QString stepName() const { return m_stepName; }
 
@@ -34,13 +41,15 @@ signals:
     void sigMaskChanged(const QString &stepName);
     void sigMaskVisibleChanged(bool visible);
     void sigMaskCloseBtnClicked(const QString &stepName);
+    // The mask went away, by closeMask(), its close button or its window.
+    void sigMaskClosed();
 
 private:
     friend class KvLazySingleton<FMaskManager>;
     FMaskManager();
 
     // A child of the window it covers; gone with that window.
-    QPointer<QWidget> m_mask;
+    QPointer<FMaskWidget> m_mask;
     QString m_stepName;
     bool m_visible = false;
     bool m_guideRunning = false;
