@@ -36,47 +36,42 @@ void KvSkin::setPalette(const KvSkinPalette &palette)
     m_palette = palette;
     ++m_generation;
     m_tintedFiles.clear();
-    if (m_appliedTo)
+    if (m_appliedTo) {
+        QApplication::setPalette(widgetPalette());
         m_appliedTo->setStyleSheet(styleSheet());
+    }
     emit sigPaletteChanged();
 }
 
 QString KvSkin::resolve(const QString &styleSheetTemplate) const
 {
-    // Icons first: their arguments hold a colour token without the "@".
-    static const QRegularExpression iconPattern(QStringLiteral(R"(@icon\(\s*([\w-]+)\s*,\s*(\w+)\s*\))"));
-    static const QRegularExpression tokenPattern(QStringLiteral(R"(@([A-Za-z_]\w*))"));
-
-    QString text;
-    text.reserve(styleSheetTemplate.size());
-    int last = 0;
-    auto icons = iconPattern.globalMatch(styleSheetTemplate);
-    while (icons.hasNext()) {
-        const auto match = icons.next();
-        text += styleSheetTemplate.midRef(last, match.capturedStart() - last);
-        const QString file = tintedIconFile(match.captured(1), match.captured(2));
-        text += file.isEmpty() ? match.captured(0) : file;
-        last = match.capturedEnd();
-    }
-    text += styleSheetTemplate.midRef(last);
+    // One pass, so that an icon's arguments (a colour token without its
+    // at sign) are never read as a colour of their own.
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(@icon\(\s*([\w-]+)\s*,\s*(\w+)\s*\)|@([A-Za-z_]\w*))"));
 
     QString result;
-    result.reserve(text.size());
-    last = 0;
-    auto tokens = tokenPattern.globalMatch(text);
-    while (tokens.hasNext()) {
-        const auto match = tokens.next();
-        result += text.midRef(last, match.capturedStart() - last);
-        const QString token = match.captured(1);
+    result.reserve(styleSheetTemplate.size());
+    int last = 0;
+    auto matches = pattern.globalMatch(styleSheetTemplate);
+    while (matches.hasNext()) {
+        const auto match = matches.next();
+        result += styleSheetTemplate.midRef(last, match.capturedStart() - last);
+        last = match.capturedEnd();
+        if (match.capturedStart(1) >= 0) {
+            const QString file = tintedIconFile(match.captured(1), match.captured(2));
+            result += file.isEmpty() ? match.captured(0) : file;
+            continue;
+        }
+        const QString token = match.captured(3);
         if (m_palette.contains(token)) {
             result += KvSkinPalette::toStyleSheet(m_palette.color(token));
         } else {
             KV_LOG_ERROR("style sheet names an unknown colour \"@%s\"", KV_CSTR(token));
             result += match.captured(0);
         }
-        last = match.capturedEnd();
     }
-    result += text.midRef(last);
+    result += styleSheetTemplate.midRef(last);
     return result;
 }
 
@@ -94,7 +89,46 @@ void KvSkin::applyTo(QApplication *application)
 {
     KV_CHECK(application, return);
     m_appliedTo = application;
+    QApplication::setPalette(widgetPalette());
     application->setStyleSheet(styleSheet());
+}
+
+QPalette KvSkin::widgetPalette() const
+{
+    const auto c = [this](const char *token) { return m_palette.color(QString::fromLatin1(token)); };
+    QPalette palette;
+    const struct
+    {
+        QPalette::ColorRole role;
+        const char *token;
+    } roles[] = {
+        {QPalette::Window, "surfaceBg"},
+        {QPalette::WindowText, "text"},
+        {QPalette::Base, "viewBg"},
+        {QPalette::AlternateBase, "cardBg"},
+        {QPalette::Text, "textBright"},
+        {QPalette::PlaceholderText, "textDim"},
+        {QPalette::Button, "controlBg"},
+        {QPalette::ButtonText, "textBright"},
+        {QPalette::BrightText, "textStrong"},
+        {QPalette::Highlight, "accent"},
+        {QPalette::HighlightedText, "accentText"},
+        {QPalette::ToolTipBase, "tipBg"},
+        {QPalette::ToolTipText, "textBright"},
+        {QPalette::Link, "accent"},
+        {QPalette::LinkVisited, "accentHover"},
+        {QPalette::Light, "controlHoverBorder"},
+        {QPalette::Midlight, "controlBorder"},
+        {QPalette::Mid, "line"},
+        {QPalette::Dark, "sideBg"},
+        {QPalette::Shadow, "windowBg"},
+    };
+    for (const auto &entry : roles)
+        palette.setColor(entry.role, c(entry.token));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, c("textDisabled"));
+    palette.setColor(QPalette::Disabled, QPalette::Button, c("controlDisabledBg"));
+    return palette;
 }
 
 QString KvSkin::iconPath(const QString &name)

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QObject>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 
@@ -43,8 +44,12 @@ public:
     QString resolve(const QString &styleSheetTemplate) const;
     // The application style sheet, resolved.
     QString styleSheet() const;
-    // Sets the style sheet on the application (and again after setPalette).
+    // Sets the style sheet and the matching widget palette on the
+    // application (and again after setPalette), so that a widget no rule
+    // names is dark too.
     void applyTo(QApplication *application);
+    // The widget palette of the skin.
+    QPalette widgetPalette() const;
 
     // ":/skin/icons/<name>.svg"
     static QString iconPath(const QString &name);
