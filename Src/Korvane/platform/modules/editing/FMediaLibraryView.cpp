@@ -2,42 +2,122 @@
 
 #include "FMediaLibraryModel.h"
 #include "IKvBaseLog.h"
+#include "IKvMediaLibrary.h"
 #include "IKvProject.h"
+#include "IKvProjectManager.h"
+#include "IKvTimeline.h"
+#include "KvEditingMessageId.h"
+#include "KvMediaEditor.h"
+#include "KvMediaImportMessage.h"
 #include "KvMediaLibraryGoToMsg.h"
+#include "KvMediaLibraryPresenter.h"
+#include "KvMediaLibraryUtils.h"
+#include "KvToast.h"
 
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 FMediaLibraryView::FMediaLibraryView(QWidget *parent)
+    : FMediaLibraryView(new KvMediaLibraryPresenter(IKvProjectManager::getInstance()->mediaLibrary()), parent)
+{
+    m_presenter->setParent(this);
+}
+
+FMediaLibraryView::FMediaLibraryView(KvMediaLibraryPresenter *presenter, QWidget *parent)
     : FEditingModuleWidget(parent)
-    , m_categoryLabel(new QLabel(tr("Project Media"), this))
-    , m_search(new QLineEdit(this))
-    , m_model(new FMediaLibraryModel(this))
-    , m_list(new QListView(this))
+    , m_presenter(presenter)
+    , m_library(presenter->library())
 {
     setObjectName(QStringLiteral("FMediaLibraryView"));
+    setAcceptDrops(true);
+    setPresenter(presenter);
+    build();
+    refresh();
+}
+
+void FMediaLibraryView::build()
+{
+    m_categoryLabel = new QLabel(tr("Project Media"), this);
+    m_categoryLabel->setObjectName(QStringLiteral("FMediaLibraryView_Category"));
+    m_import = new QToolButton(this);
+    m_import->setObjectName(QStringLiteral("FMediaLibraryView_Import"));
+    m_import->setText(tr("Import"));
+    m_import->setToolTip(tr("Import media files"));
+    m_import->setAccessibleName(tr("Import"));
+    m_import->setPopupMode(QToolButton::MenuButtonPopup);
+    auto *menu = new QMenu(m_import);
+    menu->setObjectName(QStringLiteral("FMediaLibraryView_ImportMenu"));
+    menu->addAction(tr("Import Media Files..."), this, &FMediaLibraryView::importFilesByDialog);
+    menu->addAction(tr("Import a Media Folder..."), this, &FMediaLibraryView::importFolderByDialog);
+    m_import->setMenu(menu);
+    connect(m_import, &QToolButton::clicked, this, &FMediaLibraryView::importFilesByDialog);
+
+    m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("FMediaLibraryView_Search"));
     m_search->setAccessibleName(tr("Search media"));
     m_search->setPlaceholderText(tr("Search"));
     m_search->setClearButtonEnabled(true);
+
+    m_model = new FMediaLibraryModel(this);
+    m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("FMediaLibraryView_List"));
     m_list->setAccessibleName(tr("Project media"));
     m_list->setUniformItemSizes(true);
+    m_list->setIconSize(FMediaFactsLoader::kThumbnailSize);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setDragEnabled(true);
+    m_list->setDragDropMode(QAbstractItemView::DragOnly);
     m_list->setModel(m_model);
 
+    m_emptyHint = new QLabel(tr("Import media files, or drop them here."), this);
+    m_emptyHint->setObjectName(QStringLiteral("FMediaLibraryView_EmptyHint"));
+    m_emptyHint->setAlignment(Qt::AlignCenter);
+    m_emptyHint->setWordWrap(true);
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(m_categoryLabel, 1);
+    header->addWidget(m_import);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(m_categoryLabel);
+    layout->addLayout(header);
     layout->addWidget(m_search);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_emptyHint, 1);
 
     connect(m_search, &QLineEdit::textChanged, this, &FMediaLibraryView::applyFilter);
-    refresh();
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, [this]() {
+        if (KvMediaEditor *editor = IKvProjectManager::getInstance()->mediaEditor()) {
+            const int id = selectedItemId();
+            if (id >= 0)
+                editor->setCurrentMedia(id);
+        }
+    });
+    connect(m_list, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
+        IKvProjectManager::getInstance()->timeline()->addMediaAtPlayhead(m_model->idAt(index.row()));
+    });
+    connect(m_presenter, &KvMediaLibraryPresenter::sigImported, this, &FMediaLibraryView::imported);
+    connect(m_presenter, &KvMediaLibraryPresenter::sigImportRefused, this, &FMediaLibraryView::importRefused);
+    connect(m_presenter, &KvMediaLibraryPresenter::sigRedDotsChanged, this, &FMediaLibraryView::updateCategoryLabel);
+    connect(m_presenter, &KvMediaLibraryPresenter::sigCategoryChanged, this, [this](int category) {
+        m_category = category;
+        updateCategoryLabel();
+    });
+    if (m_library) {
+        connect(m_library, &IKvMediaLibrary::sigMediaAdded, this, &FMediaLibraryView::mediaAdded);
+        connect(m_library, &IKvMediaLibrary::sigProjectChanged, this, &FMediaLibraryView::refresh);
+    }
+    updateEmptyHint();
 }
 
 QString FMediaLibraryView::searchWord() const
@@ -58,9 +138,35 @@ QList<int> FMediaLibraryView::visibleItemIds() const
     return m_model->visibleIds();
 }
 
+void FMediaLibraryView::importFilesByDialog()
+{
+    const QStringList all = KvMediaLibraryUtils::videoSuffixes() + KvMediaLibraryUtils::audioSuffixes()
+        + KvMediaLibraryUtils::imageSuffixes();
+    const QStringList filters = {tr("All Media Files (*.%1)").arg(all.join(QStringLiteral(" *."))),
+                                 KvMediaLibraryUtils::getImportVideoFilter(),
+                                 KvMediaLibraryUtils::getImportAudioFilter(),
+                                 KvMediaLibraryUtils::getImportImageFilter()};
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Import Media Files"), QStandardPaths::writableLocation(QStandardPaths::MoviesLocation),
+        filters.join(QStringLiteral(";;")));
+    if (!files.isEmpty())
+        m_presenter->importFiles(files, KvMediaImportMessage::SourceUser);
+}
+
+void FMediaLibraryView::importFolderByDialog()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Import a Media Folder"), QStandardPaths::writableLocation(QStandardPaths::MoviesLocation));
+    if (!folder.isEmpty())
+        m_presenter->importFolder(folder, KvMediaImportMessage::SourceUser);
+}
+
 bool FMediaLibraryView::dispatchMessage(KvMessage *message)
 {
-    if (message && message->code() == KvMessageId::MediaLibraryGoTo) {
+    if (!message)
+        return false;
+    switch (message->code()) {
+    case KvMessageId::MediaLibraryGoTo: {
         const auto *request = dynamic_cast<KvMediaLibraryGoToMsg *>(message);
         if (!request) {
             KV_LOG_ERROR("message %d is not a media library request; ignored", message->code());
@@ -70,17 +176,89 @@ bool FMediaLibraryView::dispatchMessage(KvMessage *message)
         message->setHandled(true);
         return true;
     }
-    return FEditingModuleWidget::dispatchMessage(message);
+    case KvEditingMessageId::MediaLibraryShowProject:
+        m_shownGeneration = ~quint64(0);
+        m_presenter->setCurrentCategoryType(KvMediaLibraryPresenter::CategoryProjectMedia);
+        refresh();
+        message->setHandled(true);
+        return true;
+    case KvEditingMessageId::GuideImportButtonRect:
+        message->setAnswer(QRect(m_import->mapToGlobal(QPoint(0, 0)), m_import->size()));
+        message->setHandled(true);
+        return true;
+    default:
+        return FEditingModuleWidget::dispatchMessage(message);
+    }
 }
 
 void FMediaLibraryView::showProject(IKvProject *project)
 {
+    const quint64 generation = m_library ? m_library->generation() : 0;
+    if (project && generation == m_shownGeneration && m_model->mediaCount() == project->mediaCount())
+        return;
+    m_shownGeneration = generation;
     const int selected = selectedItemId();
     const QStringList paths = project ? project->mediaPaths() : QStringList();
     m_model->setMedia(paths);
     if (project)
         KV_LOG_INFO("media library shows %d media", int(paths.size()));
     selectId(selected);
+    updateEmptyHint();
+}
+
+void FMediaLibraryView::mediaAdded(int first, int count)
+{
+    if (!m_library || first != m_model->mediaCount()) {
+        // Out of step (a project change on the way): read everything again.
+        m_shownGeneration = ~quint64(0);
+        refresh();
+        return;
+    }
+    QStringList paths;
+    for (int id = first; id < first + count; ++id)
+        paths << m_library->pathAt(id);
+    m_model->appendMedia(paths);
+    m_shownGeneration = m_library->generation();
+    updateEmptyHint();
+}
+
+void FMediaLibraryView::imported(const KvMediaImportResult &result, int source)
+{
+    Q_UNUSED(source)
+    if (!result.ids.isEmpty())
+        selectId(result.ids.last());
+}
+
+void FMediaLibraryView::importRefused(const QStringList &refused)
+{
+    if (refused.isEmpty())
+        return;
+    QString text = refused.size() == 1 ? tr("Not imported: %1").arg(refused.first())
+                                       : tr("%1 files were not imported, e.g. %2").arg(refused.size()).arg(refused.first());
+    KvToast::showFailure(window(), text);
+}
+
+void FMediaLibraryView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void FMediaLibraryView::dropEvent(QDropEvent *event)
+{
+    QStringList files;
+    QStringList folders;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        (QFileInfo(path).isDir() ? folders : files) << path;
+    }
+    if (!files.isEmpty())
+        m_presenter->importFiles(files, KvMediaImportMessage::SourceDrop);
+    for (const QString &folder : qAsConst(folders))
+        m_presenter->importFolder(folder, KvMediaImportMessage::SourceDrop);
+    event->acceptProposedAction();
 }
 
 bool FMediaLibraryView::goTo(const KvMediaLibraryGoToMsg &request)
@@ -88,9 +266,10 @@ bool FMediaLibraryView::goTo(const KvMediaLibraryGoToMsg &request)
     KV_LOG_INFO("go to category %d, item %d, search \"%s\"", request.category(), request.folderOrItemId(),
                 KV_CSTR(request.searchWord()));
     // The model announces only the first change after a save; read it afresh.
+    m_shownGeneration = ~quint64(0);
     refresh();
     m_category = request.category();
-    m_categoryLabel->setText(tr("Category %1").arg(m_category));
+    updateCategoryLabel();
     m_search->setText(request.searchWord());
     m_list->clearSelection();
     if (request.folderOrItemId() < 0)
@@ -102,6 +281,27 @@ bool FMediaLibraryView::goTo(const KvMediaLibraryGoToMsg &request)
     }
     selectId(request.folderOrItemId());
     return true;
+}
+
+void FMediaLibraryView::updateCategoryLabel()
+{
+    QString text;
+    if (m_category < 0 || m_category == KvMediaLibraryPresenter::CategoryProjectMedia)
+        text = tr("Project Media");
+    else if (m_category == KvMediaLibraryPresenter::CategoryDownloads)
+        text = tr("Downloads");
+    else
+        text = tr("Category %1").arg(m_category);
+    const bool newDownloads = !m_presenter->redDotFolders().isEmpty();
+    m_categoryLabel->setProperty("hasNewMessage", newDownloads);
+    m_categoryLabel->setText(newDownloads ? tr("%1 (new downloads)").arg(text) : text);
+}
+
+void FMediaLibraryView::updateEmptyHint()
+{
+    const bool empty = m_model->mediaCount() == 0;
+    m_emptyHint->setVisible(empty);
+    m_list->setVisible(!empty);
 }
 
 void FMediaLibraryView::applyFilter()

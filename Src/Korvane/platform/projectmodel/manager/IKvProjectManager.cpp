@@ -13,6 +13,10 @@
 #include "KvProject.h"
 #include "KvProjectFileLoader.h"
 #include "KvThumbnailWriter.h"
+#include "KvMediaEditor.h"
+#include "KvMediaLibrary.h"
+#include "KvProjectPlayer.h"
+#include "KvTimeline.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -35,6 +39,7 @@ public:
     {
         if (m_project && m_project->isModified())
             KV_LOG_INFO("releasing the project manager drops unsaved changes of \"%s\"", KV_CSTR(m_project->name()));
+        m_services.reset();
         m_project.reset();
     }
 
@@ -104,6 +109,8 @@ public:
     bool isBusy() const override { return m_reading; }
     void prepareOpen() override
     {
+        if (m_services)
+            m_services->player->stop();
         if (QObject *player = editorPlayer()) {
             if (!QMetaObject::invokeMethod(player, "stop"))
                 KV_LOG_ERROR("the editor player cannot be stopped before the open");
@@ -154,6 +161,7 @@ public:
         m_project = std::make_unique<KvProject>(projectData, path);
         if (m_undo)
             m_undo->clear();
+        followProject(m_project.get());
         if (m_editorPlayer)
             m_playerProject = m_project.get();
         m_project->setModified(modified);
@@ -226,6 +234,8 @@ public:
         notify([&](IKvProjectManagerEventObserver *o) { o->onProjectClosed(project, path); });
         if (m_playerProject == project)
             m_playerProject = nullptr;
+        // The services let go of the project before it goes.
+        followProject(nullptr);
         m_project.reset();
         if (m_undo)
             m_undo->clear();
@@ -342,12 +352,56 @@ public:
         return m_undo.get();
     }
 
+    IKvTimeline *timeline() const override { return services()->timeline; }
+    IKvMediaLibrary *mediaLibrary() const override { return services()->library; }
+    KvMediaEditor *mediaEditor() const override { return services()->editor; }
+    KvProjectPlayer *player() const override { return services()->player; }
+
     QString renderFolder() const override { return projectFolderBelow(KvAppInfoId::RenderDir); }
     QString proxyFolder() const override { return projectFolderBelow(KvAppInfoId::MediaProxyDir); }
     bool clearRenderFiles() override { return removeFolder(renderFolder(), "render files"); }
     bool clearProxyFiles() override { return removeFolder(proxyFolder(), "proxy files"); }
 
 private:
+    // The editing services, children of one anchor so that a move to the
+    // GUI thread takes them all.
+    struct Services
+    {
+        QObject anchor;
+        KvTimeline *timeline;
+        KvMediaLibrary *library;
+        KvMediaEditor *editor;
+        KvProjectPlayer *player;
+    };
+
+    Services *services() const
+    {
+        if (!m_services) {
+            m_services = std::make_unique<Services>();
+            Services *s = m_services.get();
+            s->timeline = new KvTimeline(&s->anchor);
+            s->library = new KvMediaLibrary(&s->anchor);
+            s->editor = new KvMediaEditor(&s->anchor);
+            s->player = new KvProjectPlayer(s->timeline, &s->anchor);
+            QObject::connect(s->library, &IKvMediaLibrary::sigMediaAdded, s->timeline, &KvTimeline::mediaChanged);
+            if (QCoreApplication *app = QCoreApplication::instance())
+                s->anchor.moveToThread(app->thread());
+            const_cast<KvProjectManager *>(this)->followProject(m_project.get());
+        }
+        return m_services.get();
+    }
+
+    // The services show the current project (or none).
+    void followProject(IKvProject *project)
+    {
+        if (!m_services)
+            return;
+        m_services->player->stop();
+        m_services->editor->clear();
+        m_services->library->setProject(project);
+        m_services->timeline->setProject(project, project ? undoRedoService() : nullptr);
+    }
+
     QString projectFolderBelow(int appInfoId) const
     {
         if (!m_project)
@@ -411,6 +465,9 @@ private:
     IKvProject *m_playerProject = nullptr;
     KvUIScene *m_timelineScene = nullptr;
     mutable std::unique_ptr<KvUndoRedoService> m_undo;
+    // Declared after the project: destroyed before it, so nothing they hold
+    // points to a project gone.
+    mutable std::unique_ptr<Services> m_services;
 };
 
 // Not a KvLazySingleton on purpose: shutdown releases the project manager by

@@ -7,7 +7,11 @@
 
 #include <functional>
 
+class IKvMediaLibrary;
 class IKvProjectManagerEventObserver;
+class IKvTimeline;
+class KvMediaEditor;
+class KvProjectPlayer;
 class KvUIScene;
 class KvUndoRedoService;
 class QObject;
@@ -127,6 +131,14 @@ public:
     // One service for the manager's life, cleared whenever the current
     // project changes.
     virtual KvUndoRedoService *undoRedoService() const = 0;
+
+    // The editing services of the current project, each one object for the
+    // manager's life that follows the current project (made on first use;
+    // GUI thread). The timeline edits through undoRedoService().
+    virtual IKvTimeline *timeline() const = 0;
+    virtual IKvMediaLibrary *mediaLibrary() const = 0;
+    virtual KvMediaEditor *mediaEditor() const = 0;
+    virtual KvProjectPlayer *player() const = 0;
 
     // Preview render files and media proxies of the current project live in a
     // folder of their own below the render (34) and proxy (48) folders of the

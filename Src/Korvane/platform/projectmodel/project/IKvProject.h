@@ -34,6 +34,15 @@ public:
     // False when the clip names no medium of the project or has no duration.
     virtual bool addClip(const KvTimelineClip &clip) = 0;
     virtual bool removeClip(int index) = 0;
+    // Puts `clip` at `index` (0..count); same checks as addClip.
+    virtual bool insertClip(int index, const KvTimelineClip &clip) = 0;
+    // Replaces the clip at `index`; false (nothing changes) when the result
+    // would not be valid.
+    virtual bool setClip(int index, const KvTimelineClip &clip) = 0;
+    virtual int clipCount() const = 0;
+    virtual KvTimelineClip clipAt(int index) const = 0;
+    virtual int mediaCount() const = 0;
+    virtual QString mediaPathAt(int index) const = 0;
 
     virtual QStringList requiredEffects() const = 0;
     virtual void setRequiredEffects(const QStringList &effects) = 0;

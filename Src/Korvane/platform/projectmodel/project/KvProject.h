@@ -2,6 +2,8 @@
 
 #include "IKvProject.h"
 
+#include <QHash>
+
 #include <functional>
 
 // The project model behind IKvProject. The manager owns it and listens to
@@ -22,6 +24,12 @@ public:
     QVector<KvTimelineClip> clips() const override { return m_data.clips; }
     bool addClip(const KvTimelineClip &clip) override;
     bool removeClip(int index) override;
+    bool insertClip(int index, const KvTimelineClip &clip) override;
+    bool setClip(int index, const KvTimelineClip &clip) override;
+    int clipCount() const override { return m_data.clips.size(); }
+    KvTimelineClip clipAt(int index) const override { return m_data.clips.value(index); }
+    int mediaCount() const override { return m_data.mediaPaths.size(); }
+    QString mediaPathAt(int index) const override { return m_data.mediaPaths.value(index); }
     QStringList requiredEffects() const override { return m_data.requiredEffects; }
     void setRequiredEffects(const QStringList &effects) override;
     qint64 durationMs() const override { return m_data.durationMs(); }
@@ -35,9 +43,15 @@ public:
     void setModifiedListener(std::function<void(bool)> listener) { m_listener = std::move(listener); }
 
 private:
+    // Checks one clip against the project without copying it.
+    bool isValidClip(const KvTimelineClip &clip) const;
     void changed() { setModified(true); }
 
     KvProjectData m_data;
+    // Path -> index of the media, built on the first addMedia, so that
+    // importing thousands of files stays linear.
+    QHash<QString, int> m_mediaIndex;
+    bool m_mediaIndexBuilt = false;
     QString m_filePath;
     bool m_modified = false;
     std::function<void(bool)> m_listener;

@@ -10,7 +10,7 @@ bool KvProjectSettings::operator==(const KvProjectSettings &other) const
 bool KvTimelineClip::operator==(const KvTimelineClip &other) const
 {
     return mediaIndex == other.mediaIndex && track == other.track && startMs == other.startMs
-        && inMs == other.inMs && outMs == other.outMs;
+        && inMs == other.inMs && outMs == other.outMs && volume == other.volume;
 }
 
 qint64 KvProjectData::durationMs() const
@@ -45,6 +45,8 @@ QString KvProjectData::validate() const
                 .arg(clip.startMs)
                 .arg(clip.inMs)
                 .arg(clip.outMs);
+        if (clip.volume < 0 || clip.volume > kMaxVolume)
+            return QStringLiteral("clip %1 has volume %2").arg(i).arg(clip.volume);
     }
     return QString();
 }

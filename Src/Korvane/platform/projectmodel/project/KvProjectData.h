@@ -31,6 +31,9 @@ struct KvTimelineClip
     qint64 startMs = 0;
     qint64 inMs = 0;
     qint64 outMs = 0;
+    // Percent of the medium's own loudness, 0 to kMaxVolume; files without
+    // it (older ones) play clips at 100.
+    int volume = 100;
 
     qint64 durationMs() const { return outMs - inMs; }
     qint64 endMs() const { return startMs + durationMs(); }
@@ -64,6 +67,7 @@ constexpr int kMinDimension = 16;
 constexpr int kMaxDimension = 16384;
 constexpr double kMaxFrameRate = 480.0;
 constexpr int kMaxTrack = 999;
+constexpr int kMaxVolume = 200;
 } // namespace KvProjectLimits
 
 Q_DECLARE_METATYPE(KvProjectData)

@@ -210,6 +210,9 @@ KvProjectFile::ReadResult KvProjectFile::parse(const QByteArray &json, const QSt
             || !toInt64(clip.value(QLatin1String("out")), LLONG_MIN, LLONG_MAX, &c.outMs))
             return shapeError(error, QStringLiteral("clip %1 needs integer media, track, start, in and out")
                                          .arg(result.clips.size()));
+        const QJsonValue volume = clip.value(QLatin1String("volume"));
+        if (!volume.isUndefined() && !toInt(volume, INT_MIN, INT_MAX, &c.volume))
+            return shapeError(error, QStringLiteral("clip %1 has a volume that is not an integer").arg(result.clips.size()));
         result.clips << c;
     }
 
@@ -250,7 +253,8 @@ QByteArray KvProjectFile::serialize(const KvProjectData &data)
                                  {QStringLiteral("track"), clip.track},
                                  {QStringLiteral("start"), double(clip.startMs)},
                                  {QStringLiteral("in"), double(clip.inMs)},
-                                 {QStringLiteral("out"), double(clip.outMs)}});
+                                 {QStringLiteral("out"), double(clip.outMs)},
+                                 {QStringLiteral("volume"), clip.volume}});
     }
     root.insert(QStringLiteral("clips"), clips);
     root.insert(QStringLiteral("effects"), QJsonArray::fromStringList(data.requiredEffects));

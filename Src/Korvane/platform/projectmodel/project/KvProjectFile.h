@@ -10,10 +10,11 @@
 //   { "format": "korvane-project", "version": 1, "name": "...", "type": 0,
 //     "settings": { "width": 1920, "height": 1080, "frameRate": 30 },
 //     "media": [ { "path": "/abs/or/relative/to/the/file.mp4" } ],
-//     "clips": [ { "media": 0, "track": 0, "start": 0, "in": 0, "out": 5000 } ],
+//     "clips": [ { "media": 0, "track": 0, "start": 0, "in": 0, "out": 5000,
+//                 "volume": 100 } ],
 //     "effects": [ "plug-in effect name" ], "savedAt": "2024-01-01T00:00:00Z" }
 //
-// Times are milliseconds; "type" is KvProjectType. A file of a newer version
+// Times are milliseconds; a clip's "volume" (percent) may be missing, 100 then; "type" is KvProjectType. A file of a newer version
 // is refused rather than half read.
 class KvProjectFile
 {

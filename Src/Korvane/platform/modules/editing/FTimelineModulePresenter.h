@@ -1,0 +1,65 @@
+#pragma once
+
+#include "IKvTimeline.h"
+#include "KvMediaEditor.h"
+#include "KvPresenter.h"
+
+#include <QPointer>
+
+class FTimelineModuleWidget;
+class KvTimelineRecordingMessage;
+class KvUIView;
+
+// Presenter of the timeline module (view type 4). It makes the module's
+// view, runs the edits its buttons ask for through the timeline, and
+// handles the recording messages: TimelineRecordingPrepare and
+// KvTimelineRecordingMessage (a voice-over placed where it started), and
+// the guided tour's GuideTimelineRect query.
+class FTimelineModulePresenter : public KvPresenter
+{
+    Q_OBJECT
+
+public:
+    // `parentView` is the view that registers the module (its scene carries
+    // the messages); `timeline` the project's timeline.
+    FTimelineModulePresenter(KvUIView *parentView, IKvTimeline *timeline, QObject *parent = nullptr);
+
+    IKvTimeline *timeline() const { return m_timeline; }
+    KvUIView *parentView() const { return m_parentView; }
+    // Where the medium to add comes from (the library's choice); may be null.
+    void setMediaEditor(KvMediaEditor *editor) { m_editor = editor; }
+    KvMediaEditor *mediaEditor() const { return m_editor; }
+
+    // The module's view, made once, with this as its presenter.
+    FTimelineModuleWidget *createView(QWidget *parent);
+    FTimelineModuleWidget *moduleView() const { return m_view; }
+
+    // The medium last chosen in the library, at the playhead; -1 when none.
+    int addChosenMedia();
+    bool splitAtPlayhead();
+    bool deleteSelection();
+    bool undo();
+    bool redo();
+    bool canUndo() const;
+    bool canRedo() const;
+
+    // True while a recording writes on the timeline.
+    bool isRecording() const { return m_recordStart >= 0; }
+
+    bool dispatchMessage(KvMessage *message) override;
+
+signals:
+    // Undo or redo availability may have changed.
+    void sigUndoStateChanged();
+
+private:
+    void recording(const KvTimelineRecordingMessage &message);
+    // Selection changes ask the main window for the property panel.
+    void selectionChanged();
+
+    QPointer<IKvTimeline> m_timeline;
+    KvUIView *m_parentView;
+    QPointer<KvMediaEditor> m_editor;
+    QPointer<FTimelineModuleWidget> m_view;
+    qint64 m_recordStart = -1;
+};
