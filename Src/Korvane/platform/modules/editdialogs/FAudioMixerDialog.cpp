@@ -2,7 +2,6 @@
 
 #include "IKvProject.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
@@ -24,12 +23,12 @@ QHash<QString, QMap<int, int>> &storedLevels()
 } // namespace
 
 FAudioMixerDialog::FAudioMixerDialog(IKvProject *project, QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, StandardWidth)
     , m_projectKey(project ? project->filePath() : QString())
 {
     setObjectName("FAudioMixerDialog");
-    setWindowTitle(tr("Audio Mixer"));
-    auto *layout = new QVBoxLayout(this);
+    setTitle(tr("Audio Mixer"));
+    auto *layout = new QVBoxLayout(contentWidget());
     addRow(layout, kMasterTrack, tr("Master"));
     for (int track : tracksOf(project))
         addRow(layout, track, tr("Track %1").arg(track + 1));
@@ -38,24 +37,15 @@ FAudioMixerDialog::FAudioMixerDialog(IKvProject *project, QWidget *parent)
     for (auto it = stored.cbegin(); it != stored.cend(); ++it)
         setVolume(it.key(), it.value());
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *reset = buttons->addButton(tr("Reset"), QDialogButtonBox::ResetRole);
+    auto *reset = new QPushButton(tr("Reset"), contentWidget());
     reset->setObjectName("FAudioMixerDialog_ResetBtn");
     reset->setAccessibleName(tr("Reset"));
-    QPushButton *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName("FAudioMixerDialog_OkBtn");
-    ok->setAccessibleName(tr("OK"));
-    layout->addWidget(buttons);
+    layout->addWidget(reset, 0, Qt::AlignLeft);
+    addButton(tr("OK"), 1, true);
     connect(reset, &QPushButton::clicked, this, &FAudioMixerDialog::resetVolumes);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 }
 
 FAudioMixerDialog::~FAudioMixerDialog() = default;
-
-int FAudioMixerDialog::DoModal()
-{
-    return exec();
-}
 
 QMap<int, int> FAudioMixerDialog::volumes() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
 #include <QMap>
 
 class IKvProject;
@@ -10,7 +10,7 @@ class QVBoxLayout;
 // Volume per track of the project, in percent (0 to 200), and a master
 // volume. Levels are kept per project file for the session, so reopening the
 // mixer shows what was set.
-class FAudioMixerDialog : public QDialog
+class FAudioMixerDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -23,7 +23,6 @@ public:
     explicit FAudioMixerDialog(IKvProject *project, QWidget *parent = nullptr);
     ~FAudioMixerDialog() override;
 
-    int DoModal();
 
     // Track number to volume, the master under kMasterTrack.
     QMap<int, int> volumes() const;

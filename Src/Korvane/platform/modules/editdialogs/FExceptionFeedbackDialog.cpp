@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
@@ -29,14 +27,14 @@ constexpr int kMaxDescription = 20000;
 } // namespace
 
 FExceptionFeedbackDialog::FExceptionFeedbackDialog(Mode mode, QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, StandardWidth)
     , m_mode(mode)
     , m_description(new QPlainTextEdit(this))
     , m_email(new QLineEdit(this))
     , m_message(new QLabel(this))
 {
     setObjectName("FExceptionFeedbackDialog");
-    setWindowTitle(mode == Mode::Exception ? tr("Problem Report") : tr("Feedback"));
+    setTitle(mode == Mode::Exception ? tr("Problem Report") : tr("Feedback"));
     auto *intro = new QLabel(mode == Mode::Exception
                                  ? tr("Something went wrong. Tell us what you were doing so that we can fix it.")
                                  : tr("Tell us what you think or what went wrong."),
@@ -52,34 +50,23 @@ FExceptionFeedbackDialog::FExceptionFeedbackDialog(Mode mode, QWidget *parent)
     m_message->setObjectName("FExceptionFeedbackDialog_Message");
     m_message->hide();
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *sendButton = buttons->addButton(tr("Send"), QDialogButtonBox::AcceptRole);
-    sendButton->setObjectName("FExceptionFeedbackDialog_SendBtn");
-    sendButton->setAccessibleName(tr("Send"));
-    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName("FExceptionFeedbackDialog_CancelBtn");
-    cancel->setAccessibleName(tr("Cancel"));
+    addButton(tr("Cancel"), Closed);
+    addButton(tr("Send"), Sent, true);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->addWidget(intro);
     layout->addWidget(m_description);
     layout->addWidget(m_email);
     layout->addWidget(m_message);
-    layout->addWidget(buttons);
-    resize(460, 320);
-
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (send())
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 FExceptionFeedbackDialog::~FExceptionFeedbackDialog() = default;
 
-int FExceptionFeedbackDialog::DoModal()
+void FExceptionFeedbackDialog::done(int result)
 {
-    return exec();
+    if (result == Sent && !send())
+        return;
+    KvFramelessDialog::done(result);
 }
 
 void FExceptionFeedbackDialog::setDescription(const QString &text)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +10,7 @@ class QPlainTextEdit;
 // help menu (Information). There is no feedback service to send to here: a
 // report is appended as one JSON line to "feedback.jsonl" in the log folder,
 // where the log retrieval picks it up with the logs.
-class FExceptionFeedbackDialog : public QDialog
+class FExceptionFeedbackDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -21,7 +21,8 @@ public:
     ~FExceptionFeedbackDialog() override;
 
     Mode mode() const { return m_mode; }
-    int DoModal();
+    // DoModal answers Sent when the report was written, else Closed.
+    enum Result { Sent = 1 };
 
     void setDescription(const QString &text);
     void setEmail(const QString &email);
@@ -31,6 +32,10 @@ public:
     bool send();
 
     static QString reportFilePath();
+
+protected:
+    // "Send" closes the dialog only once the report is written.
+    void done(int result) override;
 
 private:
     Mode m_mode;

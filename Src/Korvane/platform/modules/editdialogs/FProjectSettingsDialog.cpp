@@ -5,11 +5,9 @@
 #include "KvProjectAspectRatioType.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -35,7 +33,7 @@ constexpr AspectRow kAspects[] = {
 } // namespace
 
 FProjectSettingsDialog::FProjectSettingsDialog(IKvProject *project, QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, NarrowWidth)
     , m_project(project)
     , m_aspect(new QComboBox(this))
     , m_width(new QSpinBox(this))
@@ -44,7 +42,7 @@ FProjectSettingsDialog::FProjectSettingsDialog(IKvProject *project, QWidget *par
     , m_error(new QLabel(this))
 {
     setObjectName("FProjectSettingsDialog");
-    setWindowTitle(tr("Project Settings"));
+    setTitle(tr("Project Settings"));
     m_aspect->addItem(tr("Custom"), 0);
     for (const AspectRow &row : kAspects)
         m_aspect->addItem(tr(row.text), int(row.type));
@@ -65,41 +63,32 @@ FProjectSettingsDialog::FProjectSettingsDialog(IKvProject *project, QWidget *par
     m_error->setObjectName("FProjectSettingsDialog_Error");
     m_error->hide();
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *applyButton = buttons->addButton(tr("Apply"), QDialogButtonBox::AcceptRole);
-    applyButton->setObjectName("FProjectSettingsDialog_ApplyBtn");
-    applyButton->setAccessibleName(tr("Apply"));
-    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName("FProjectSettingsDialog_CancelBtn");
-    cancel->setAccessibleName(tr("Cancel"));
+    addButton(tr("Cancel"), Closed);
+    addButton(tr("Apply"), Applied, true);
 
     auto *form = new QFormLayout;
     form->addRow(tr("Aspect ratio:"), m_aspect);
     form->addRow(tr("Width:"), m_width);
     form->addRow(tr("Height:"), m_height);
     form->addRow(tr("Frame rate:"), m_frameRate);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->addLayout(form);
     layout->addWidget(m_error);
-    layout->addWidget(buttons);
 
     setSettings(m_project ? m_project->settings() : KvProjectSettings());
     connect(m_aspect, QOverload<int>::of(&QComboBox::activated), this, &FProjectSettingsDialog::onAspectChosen);
     // Editing a size by hand makes it a custom size.
     for (QSpinBox *box : {m_width, m_height})
         connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, [this] { m_aspect->setCurrentIndex(0); });
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (apply())
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 FProjectSettingsDialog::~FProjectSettingsDialog() = default;
 
-int FProjectSettingsDialog::DoModal()
+void FProjectSettingsDialog::done(int result)
 {
-    return exec();
+    if (result == Applied && !apply())
+        return;
+    KvFramelessDialog::done(result);
 }
 
 KvProjectSettings FProjectSettingsDialog::settings() const

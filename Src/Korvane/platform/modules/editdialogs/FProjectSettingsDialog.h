@@ -2,7 +2,7 @@
 
 #include "KvProjectData.h"
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
 
 class IKvProject;
 class QComboBox;
@@ -12,7 +12,7 @@ class QSpinBox;
 
 // The project's frame size and rate. "Apply" writes them to the project;
 // settings the project refuses keep the dialog open with a message.
-class FProjectSettingsDialog : public QDialog
+class FProjectSettingsDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -20,8 +20,8 @@ public:
     explicit FProjectSettingsDialog(IKvProject *project, QWidget *parent = nullptr);
     ~FProjectSettingsDialog() override;
 
-    // 1 when the settings were applied.
-    int DoModal();
+    // DoModal answers Applied when the settings were applied, else Closed.
+    enum Result { Applied = 1 };
 
     KvProjectSettings settings() const;
     void setSettings(const KvProjectSettings &settings);
@@ -29,6 +29,10 @@ public:
     bool apply();
 
     QComboBox *aspectBox() const { return m_aspect; }
+
+protected:
+    // "Apply" closes the dialog only when the project takes the settings.
+    void done(int result) override;
 
 private:
     void onAspectChosen(int index);

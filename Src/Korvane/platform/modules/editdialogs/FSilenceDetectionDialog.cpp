@@ -2,7 +2,6 @@
 
 #include "IKvBaseLog.h"
 
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -14,7 +13,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 FSilenceDetectionDialog::FSilenceDetectionDialog(const QStringList &mediaPaths, QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, StandardWidth)
     , m_threshold(new QDoubleSpinBox(this))
     , m_minSilence(new QSpinBox(this))
     , m_detectButton(new QPushButton(tr("Detect"), this))
@@ -26,7 +25,7 @@ FSilenceDetectionDialog::FSilenceDetectionDialog(const QStringList &mediaPaths, 
             m_paths << path;
     }
     setObjectName("FSilenceDetectionDialog");
-    setWindowTitle(tr("Silence Detection"));
+    setTitle(tr("Silence Detection"));
     m_threshold->setRange(-90.0, -6.0);
     m_threshold->setValue(-40.0);
     m_threshold->setSuffix(tr(" dB"));
@@ -46,23 +45,18 @@ FSilenceDetectionDialog::FSilenceDetectionDialog(const QStringList &mediaPaths, 
                                         : tr("%n audio file(s) to examine.", nullptr, m_paths.size()));
     m_detectButton->setEnabled(!m_paths.isEmpty());
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
-    close->setObjectName("FSilenceDetectionDialog_CloseBtn");
-    close->setAccessibleName(tr("Close"));
+    addButton(tr("Close"), Closed);
 
     auto *form = new QFormLayout;
     form->addRow(tr("Volume threshold:"), m_threshold);
     form->addRow(tr("Minimum length:"), m_minSilence);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->addLayout(form);
     layout->addWidget(m_detectButton, 0, Qt::AlignLeft);
     layout->addWidget(m_resultList);
     layout->addWidget(m_status);
-    layout->addWidget(buttons);
 
     connect(m_detectButton, &QPushButton::clicked, this, &FSilenceDetectionDialog::detect);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(&m_watcher, &QFutureWatcher<Results>::finished, this, &FSilenceDetectionDialog::onFinished);
 }
 
@@ -71,11 +65,6 @@ FSilenceDetectionDialog::~FSilenceDetectionDialog()
     // The worker reads only its own copies, but this dialog must outlive it
     // for the watcher's signal.
     m_watcher.waitForFinished();
-}
-
-int FSilenceDetectionDialog::DoModal()
-{
-    return exec();
 }
 
 void FSilenceDetectionDialog::setThresholdDb(double db)

@@ -2,7 +2,7 @@
 
 #include "FSilenceDetector.h"
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
 #include <QFutureWatcher>
 #include <QMap>
 
@@ -15,7 +15,7 @@ class QSpinBox;
 // Finds the silent stretches of the project's WAV media with the chosen
 // threshold and minimum length. The files are read on the thread pool; the
 // window lists what was found per file.
-class FSilenceDetectionDialog : public QDialog
+class FSilenceDetectionDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -25,7 +25,6 @@ public:
     explicit FSilenceDetectionDialog(const QStringList &mediaPaths, QWidget *parent = nullptr);
     ~FSilenceDetectionDialog() override;
 
-    int DoModal();
 
     void setThresholdDb(double db);
     void setMinSilenceMs(int ms);

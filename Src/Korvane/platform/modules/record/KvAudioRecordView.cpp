@@ -8,7 +8,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -26,7 +25,7 @@ QString clockText(qint64 ms)
 } // namespace
 
 KvAudioRecordView::KvAudioRecordView(QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, NarrowWidth)
     , m_outputFolder(KvAppSettings::GetInstance()->GetSettings().GetFolderSettings().GetRecorderVoiceFolder())
     , m_recordButton(new QPushButton(tr("Record"), this))
     , m_muteBox(new QCheckBox(tr("Mute the timeline while recording"), this))
@@ -34,7 +33,7 @@ KvAudioRecordView::KvAudioRecordView(QWidget *parent)
     , m_statusLabel(new QLabel(this))
 {
     setObjectName("KvAudioRecordView");
-    setWindowTitle(tr("Record Voiceover"));
+    setTitle(tr("Record Voiceover"));
     m_recordButton->setObjectName("KvAudioRecordView_RecordBtn");
     m_recordButton->setAccessibleName(tr("Record"));
     m_muteBox->setObjectName("KvAudioRecordView_MuteBox");
@@ -43,33 +42,19 @@ KvAudioRecordView::KvAudioRecordView(QWidget *parent)
     m_statusLabel->setObjectName("KvAudioRecordView_StatusLab");
     m_statusLabel->setWordWrap(true);
 
-    auto *closeButton = new QPushButton(tr("Close"), this);
-    closeButton->setObjectName("KvAudioRecordView_CloseBtn");
-    closeButton->setAccessibleName(tr("Close"));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_recordButton);
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->addWidget(m_timeLabel, 0, Qt::AlignHCenter);
     layout->addWidget(m_muteBox);
     layout->addWidget(m_statusLabel);
-    layout->addLayout(buttons);
+    layout->addWidget(m_recordButton, 0, Qt::AlignHCenter);
 
     m_progressTimer.setInterval(kProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &KvAudioRecordView::onTick);
     connect(m_recordButton, &QPushButton::clicked, this, &KvAudioRecordView::onRecordClicked);
     connect(m_muteBox, &QCheckBox::toggled, this, &KvAudioRecordView::sigMute);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 KvAudioRecordView::~KvAudioRecordView() = default;
-
-int KvAudioRecordView::DoModal()
-{
-    return exec();
-}
 
 bool KvAudioRecordView::startCapture()
 {
@@ -125,7 +110,7 @@ void KvAudioRecordView::finishCapture(qint64 recordedMs)
                            {"file_format", "wav"},
                            {"audio_codec", "pcm_s16le"}};
     emit sigFinished(path, QString::fromUtf8(QJsonDocument(info).toJson(QJsonDocument::Compact)), QString());
-    accept();
+    done(Recorded);
 }
 
 void KvAudioRecordView::done(int result)
@@ -136,7 +121,7 @@ void KvAudioRecordView::done(int result)
         if (m_closeSent)
             return;
     }
-    QDialog::done(result);
+    KvFramelessDialog::done(result);
     if (!m_closeSent) {
         m_closeSent = true;
         emit sigClose();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -16,7 +17,7 @@ class QPushButton;
 // Signals come in this order: sigStartCapture (or sigStartCaptureFailed),
 // sigCaptureDoing while recording, sigFinished once, and sigClose when the
 // window closes, whichever way.
-class KvAudioRecordView : public QDialog
+class KvAudioRecordView : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -24,8 +25,8 @@ public:
     explicit KvAudioRecordView(QWidget *parent = nullptr);
     ~KvAudioRecordView() override;
 
-    // Runs the window modally; 1 when a file was recorded.
-    int DoModal();
+    // DoModal answers Recorded when a file was written, else Closed.
+    enum Result { Recorded = 1 };
 
     // Where files go; the voice-over folder of the settings by default.
     QString outputFolder() const { return m_outputFolder; }

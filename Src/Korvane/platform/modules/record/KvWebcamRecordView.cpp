@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -18,13 +17,13 @@
 constexpr QSize KvWebcamRecordView::kFrameSize;
 
 KvWebcamRecordView::KvWebcamRecordView(QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, StandardWidth)
     , m_outputFolder(KvAppSettings::GetInstance()->GetSettings().GetFolderSettings().GetCaptureFileFolder())
     , m_preview(new QLabel(this))
     , m_statusLabel(new QLabel(this))
 {
     setObjectName("KvWebcamRecordView");
-    setWindowTitle(tr("Record Webcam"));
+    setTitle(tr("Record Webcam"));
     m_preview->setObjectName("KvWebcamRecordView_Preview");
     m_preview->setPixmap(QPixmap::fromImage(frame().scaled(kFrameSize / 4, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     m_statusLabel->setObjectName("KvWebcamRecordView_StatusLab");
@@ -33,29 +32,15 @@ KvWebcamRecordView::KvWebcamRecordView(QWidget *parent)
     auto *recordButton = new QPushButton(tr("Record"), this);
     recordButton->setObjectName("KvWebcamRecordView_RecordBtn");
     recordButton->setAccessibleName(tr("Record"));
-    auto *closeButton = new QPushButton(tr("Close"), this);
-    closeButton->setObjectName("KvWebcamRecordView_CloseBtn");
-    closeButton->setAccessibleName(tr("Close"));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(recordButton);
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->addWidget(m_preview, 0, Qt::AlignHCenter);
     layout->addWidget(m_statusLabel);
-    layout->addLayout(buttons);
+    layout->addWidget(recordButton, 0, Qt::AlignHCenter);
 
     connect(recordButton, &QPushButton::clicked, this, &KvWebcamRecordView::record);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 KvWebcamRecordView::~KvWebcamRecordView() = default;
-
-int KvWebcamRecordView::DoModal()
-{
-    return exec();
-}
 
 bool KvWebcamRecordView::record()
 {
@@ -83,13 +68,13 @@ bool KvWebcamRecordView::record()
         {"file_type", "image"}, {"file_format", "png"}, {"video_codec", "png"}, {"video_muxer", "image2"}};
     emit sigFinished(path, QString::fromUtf8(QJsonDocument(info).toJson(QJsonDocument::Compact)),
                      QString::fromUtf8(QJsonDocument(fileInfo).toJson(QJsonDocument::Compact)));
-    accept();
+    done(Recorded);
     return true;
 }
 
 void KvWebcamRecordView::done(int result)
 {
-    QDialog::done(result);
+    KvFramelessDialog::done(result);
     if (!m_closeSent) {
         m_closeSent = true;
         emit sigClose();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
+
 #include <QImage>
 
 class QLabel;
@@ -10,7 +11,7 @@ class QPushButton;
 // frame (a PNG of kFrameSize) drawn by the window and written into the
 // capture folder of the folder settings, reported with the same facts a
 // video recording carries.
-class KvWebcamRecordView : public QDialog
+class KvWebcamRecordView : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -18,8 +19,8 @@ public:
     explicit KvWebcamRecordView(QWidget *parent = nullptr);
     ~KvWebcamRecordView() override;
 
-    // Runs the window modally; 1 when a file was recorded.
-    int DoModal();
+    // DoModal answers Recorded when a file was written, else Closed.
+    enum Result { Recorded = 1 };
 
     QString outputFolder() const { return m_outputFolder; }
     void setOutputFolder(const QString &folder) { m_outputFolder = folder; }

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -37,14 +36,14 @@ QString stateText(KvSpeechServicePresenter::TaskState state)
 } // namespace
 
 KvSpeechServiceDialog::KvSpeechServiceDialog(QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, StandardWidth)
     , m_presenter(new KvSpeechServicePresenter(this))
     , m_tabs(new QTabWidget(this))
     , m_sttList(new QListWidget(this))
     , m_ttsList(new QListWidget(this))
 {
     setObjectName("KvSpeechServiceDialog");
-    setWindowTitle(tr("Speech Service"));
+    setTitle(tr("Speech Service"));
     m_tabs->setObjectName("KvSpeechServiceDialog_Tabs");
     m_tabs->setAccessibleName(tr("Speech jobs"));
     m_sttList->setObjectName("KvSpeechServiceDialog_SttList");
@@ -54,15 +53,10 @@ KvSpeechServiceDialog::KvSpeechServiceDialog(QWidget *parent)
     m_tabs->addTab(m_sttList, tr("Speech to Text"));
     m_tabs->addTab(m_ttsList, tr("Text to Speech"));
 
-    auto *closeButton = new QPushButton(tr("Close"), this);
-    closeButton->setObjectName("KvSpeechServiceDialog_CloseBtn");
-    closeButton->setAccessibleName(tr("Close"));
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->addWidget(m_tabs);
-    layout->addWidget(closeButton, 0, Qt::AlignRight);
-    resize(480, 360);
+    resize(width(), 400);
 
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_sttList, &QListWidget::itemDoubleClicked, this, &KvSpeechServiceDialog::onItemActivated);
     connect(m_ttsList, &QListWidget::itemDoubleClicked, this, &KvSpeechServiceDialog::onItemActivated);
     connect(m_presenter, &KvSpeechServicePresenter::sigTaskChanged, this, &KvSpeechServiceDialog::onTaskChanged);
@@ -124,7 +118,13 @@ void KvSpeechServiceDialog::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    QDialog::closeEvent(event);
+    KvFramelessDialog::closeEvent(event);
+}
+
+void KvSpeechServiceDialog::onCloseClicked()
+{
+    if (checkCanClose())
+        KvFramelessDialog::onCloseClicked();
 }
 
 void KvSpeechServiceDialog::onTaskChanged(int id)

@@ -2,7 +2,7 @@
 
 #include "KvSpeechServicePresenter.h"
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
 
 class QListWidget;
 class QListWidgetItem;
@@ -15,7 +15,7 @@ class QTabWidget;
 // A subtitle file is announced twice, in this order: as a product for the
 // media library (sigSrtProductFileGenerate), then for placing on the
 // timeline (sigSrtFileGenerate), unless the job was cancelled in between.
-class KvSpeechServiceDialog : public QDialog
+class KvSpeechServiceDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -48,6 +48,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void onCloseClicked() override;
 
 private:
     void onTaskChanged(int id);

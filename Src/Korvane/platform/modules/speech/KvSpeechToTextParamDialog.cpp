@@ -3,20 +3,18 @@
 #include "KvSpeechLanguages.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 KvSpeechToTextParamDialog::KvSpeechToTextParamDialog(QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, NarrowWidth)
     , m_language(new QComboBox(this))
     , m_clips(new QRadioButton(tr("Selected clips"), this))
     , m_timeline(new QRadioButton(tr("Selected timeline range"), this))
 {
     setObjectName("KvSpeechToTextParamDialog");
-    setWindowTitle(tr("Speech to Text"));
+    setTitle(tr("Speech to Text"));
     for (const auto &language : KvSpeechLanguages::languages())
         m_language->addItem(language.second, language.first);
     m_language->setObjectName("KvSpeechToTextParamDialog_Language");
@@ -26,24 +24,16 @@ KvSpeechToTextParamDialog::KvSpeechToTextParamDialog(QWidget *parent)
     m_timeline->setObjectName("KvSpeechToTextParamDialog_Timeline");
     m_timeline->setAccessibleName(m_timeline->text());
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *start = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
-    start->setObjectName("KvSpeechToTextParamDialog_StartBtn");
-    start->setAccessibleName(tr("Start"));
-    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName("KvSpeechToTextParamDialog_CancelBtn");
-    cancel->setAccessibleName(tr("Cancel"));
+    addButton(tr("Cancel"), Closed);
+    addButton(tr("Start"), Start, true);
 
     auto *form = new QFormLayout;
     form->addRow(tr("Language:"), m_language);
     form->addRow(tr("Transcribe:"), m_clips);
     form->addRow(QString(), m_timeline);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->addLayout(form);
-    layout->addWidget(buttons);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     setTargetChoice(KvSpeechTargetChoice::ClipsOnly);
 }
 
@@ -55,11 +45,6 @@ void KvSpeechToTextParamDialog::setTargetChoice(KvSpeechTargetChoice choice)
     m_clips->setEnabled(choice != KvSpeechTargetChoice::TimelineOnly);
     m_timeline->setEnabled(choice != KvSpeechTargetChoice::ClipsOnly);
     (choice == KvSpeechTargetChoice::TimelineOnly ? m_timeline : m_clips)->setChecked(true);
-}
-
-int KvSpeechToTextParamDialog::DoModal()
-{
-    return exec();
 }
 
 KvSpeechTaskParams KvSpeechToTextParamDialog::params() const

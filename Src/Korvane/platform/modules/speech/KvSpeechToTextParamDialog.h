@@ -2,14 +2,14 @@
 
 #include "KvSpeechTaskParams.h"
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
 
 class QComboBox;
 class QRadioButton;
 
 // Asks for the language of a transcription and, when the selection allows
 // both, whether it covers the selected clips or the selected timeline range.
-class KvSpeechToTextParamDialog : public QDialog
+class KvSpeechToTextParamDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -20,8 +20,8 @@ public:
     void setTargetChoice(KvSpeechTargetChoice choice);
     KvSpeechTargetChoice targetChoice() const { return m_choice; }
 
-    // 1 when the user starts the job.
-    int DoModal();
+    // DoModal answers Start when the user starts the job, else Closed.
+    enum Result { Start = 1 };
     // The language and target as chosen; the caller adds the targets.
     KvSpeechTaskParams params() const;
 

@@ -4,20 +4,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 KvTextToSpeechParamDialog::KvTextToSpeechParamDialog(QWidget *parent)
-    : QDialog(parent)
+    : KvFramelessDialog(parent, NarrowWidth)
     , m_language(new QComboBox(this))
     , m_voice(new QComboBox(this))
     , m_useCheck(new QCheckBox(tr("Apply to all selected text clips"), this))
 {
     setObjectName("KvTextToSpeechParamDialog");
-    setWindowTitle(tr("Text to Speech"));
+    setTitle(tr("Text to Speech"));
     {
         const QSignalBlocker blocker(m_language);
         for (const auto &language : KvSpeechLanguages::languages())
@@ -30,35 +28,22 @@ KvTextToSpeechParamDialog::KvTextToSpeechParamDialog(QWidget *parent)
     m_useCheck->setObjectName("KvTextToSpeechParamDialog_UseCheck");
     m_useCheck->setAccessibleName(m_useCheck->text());
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *start = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
-    start->setObjectName("KvTextToSpeechParamDialog_StartBtn");
-    start->setAccessibleName(tr("Start"));
-    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName("KvTextToSpeechParamDialog_CancelBtn");
-    cancel->setAccessibleName(tr("Cancel"));
+    addButton(tr("Cancel"), Closed);
+    addButton(tr("Start"), Start, true);
 
     auto *form = new QFormLayout;
     form->addRow(tr("Language:"), m_language);
     form->addRow(tr("Voice:"), m_voice);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->addLayout(form);
     layout->addWidget(m_useCheck);
-    layout->addWidget(buttons);
 
     connect(m_language, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &KvTextToSpeechParamDialog::fillVoices);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     fillVoices();
 }
 
 KvTextToSpeechParamDialog::~KvTextToSpeechParamDialog() = default;
-
-int KvTextToSpeechParamDialog::DoModal()
-{
-    return exec();
-}
 
 KvSpeechTaskParams KvTextToSpeechParamDialog::params() const
 {

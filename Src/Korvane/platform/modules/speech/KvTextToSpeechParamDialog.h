@@ -2,14 +2,14 @@
 
 #include "KvSpeechTaskParams.h"
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
 
 class QCheckBox;
 class QComboBox;
 
 // Asks for the language and voice of spoken text, and whether the same
 // voice applies to every selected text clip.
-class KvTextToSpeechParamDialog : public QDialog
+class KvTextToSpeechParamDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -17,8 +17,8 @@ public:
     explicit KvTextToSpeechParamDialog(QWidget *parent = nullptr);
     ~KvTextToSpeechParamDialog() override;
 
-    // 1 when the user starts the job.
-    int DoModal();
+    // DoModal answers Start when the user starts the job, else Closed.
+    enum Result { Start = 1 };
     KvSpeechTaskParams params() const;
 
     QComboBox *languageBox() const { return m_language; }
