@@ -1,135 +1,150 @@
 #include "KorvaneMainForm.h"
 
-#include "KvCommunicatorCommands.h"
-
-#include "FMediaLibraryView.h"
-#include "FMediaPlayerModuleWidget.h"
+#include "FGeneralSettings.h"
+#include "FMessageDialog.h"
 #include "FProjectDocProxy.h"
-#include "FPropertyPanelModuleWidget.h"
-#include "FTimelineModuleWidget.h"
 #include "IKvBaseLog.h"
 #include "IKvProject.h"
 #include "IKvProjectManager.h"
 #include "KorvaneMainFormPresenter.h"
+#include "KorvaneTitleBar.h"
+#include "KorvaneTitleBarPresenter.h"
 #include "KvAppSettings.h"
 #include "KvCloseRequest.h"
-#include "KvCommunicatorMsg.h"
+#include "KvCloudDisk.h"
 #include "KvCommunicatorServer.h"
 #include "KvConfig.h"
+#include "KvCustomProductInfo.h"
+#include "KvDataMessage.h"
 #include "KvEditingViewType.h"
 #include "KvElapsedTimer.h"
+#include "KvMainFormMessageId.h"
+#include "KvMainWindowTracking.h"
 #include "KvMessage.h"
-#include "KvMessageId.h"
+#include "KvSplitter.h"
+#include "KvTopLevelWindowTitleBar.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
-#include <QSplitter>
 #include <QStackedWidget>
-#include <QVBoxLayout>
-#include <QWindow>
+#include <QStyle>
 
 namespace {
 
-constexpr int kTitleHeight = 32;
 const QSize kDefaultSize(1280, 720);
+
+const FGeneralSettings &generalSettings()
+{
+    return KvAppSettings::GetInstance()->GetSettings().GetGeneralSetting();
+}
+
+// The first display's steps run once per process, whichever form shows first.
+bool g_firstDisplayDone = false;
 
 } // namespace
 
 KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene *scene, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : QFrame(parent, Qt::Window | Qt::FramelessWindowHint)
     , KvUIView(this)
+    , m_presenter(presenter)
 {
     KvElapsedTimer timer("KorvaneMainForm::KorvaneMainForm");
-    setObjectName(QStringLiteral("KorvaneMainForm"));
-    setWindowTitle(tr("Tessaracorp Korvane X"));
-    setMinimumSize(1024, 600);
     FProjectDocProxy::instance()->setParentWidget(this);
     setScene(scene);
     setPresenter(presenter);
+    setWindowTitle(KvCustomProductInfo::FGetProductName());
 
-    m_titleStrip = createTitleStrip();
-    m_outerSplitter = new QSplitter(Qt::Vertical, this);
-    m_outerSplitter->setObjectName(QStringLiteral("KorvaneMainForm_OuterSplitter"));
-    m_upperSplitter = new QSplitter(Qt::Horizontal, m_outerSplitter);
-    m_upperSplitter->setObjectName(QStringLiteral("KorvaneMainForm_UpperSplitter"));
-    m_upperSplitter->setMinimumHeight(200);
-    m_moduleStack = new QStackedWidget(m_upperSplitter);
-    m_moduleStack->setMinimumWidth(657);
+    buildLayout();
+    applyScreenOrientation(KvConfig::Instance()->isVerticalScreen());
+    makeConnections();
+    presenter->initServices();
 
-    auto *propertyPanel = new FPropertyPanelModuleWidget(m_moduleStack);
-    auto *mediaLibrary = new FMediaLibraryView(m_moduleStack);
-    m_moduleStack->addWidget(propertyPanel);
-    m_moduleStack->addWidget(mediaLibrary);
-    m_moduleStack->setCurrentWidget(mediaLibrary);
-    auto *player = new FMediaPlayerModuleWidget(m_upperSplitter);
-    auto *timeline = new FTimelineModuleWidget(m_outerSplitter);
-    m_upperSplitter->setSizes({2000, 2000});
-    m_outerSplitter->setSizes({523, 471});
-
-    registerView(KvEditingViewType::MediaLibrary, mediaLibrary);
-    registerView(KvEditingViewType::PropertyPanel, propertyPanel);
-    registerView(KvEditingViewType::Player, player);
-    registerView(KvEditingViewType::Timeline, timeline);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(1);
-    layout->addWidget(m_titleStrip);
-    layout->addWidget(m_outerSplitter, 1);
-
-    connect(KvCommunicatorServer::GetInstance(), &KvCommunicatorServer::sigReceveMsgFrom, this,
-            &KorvaneMainForm::slotReceveMsgFrom);
-    refreshProjectTitle();
+    setObjectName(QStringLiteral("FDialog_CentralWdg"));
+    setMinimumSize(1024, 600);
+    KvMainWindowTracking::send(KvMainWindowTracking::InterfaceExposure, QStringLiteral("main"));
 }
 
 KorvaneMainForm::~KorvaneMainForm()
 {
+    KV_LOG_TRACE("begin");
     FProjectDocProxy *docs = FProjectDocProxy::instance();
     if (docs->parentWidget() == this)
         docs->setParentWidget(nullptr);
+    KV_LOG_TRACE("end");
 }
 
-QWidget *KorvaneMainForm::createTitleStrip()
+void KorvaneMainForm::makeConnections()
 {
-    auto *strip = new QWidget(this);
-    strip->setObjectName(QStringLiteral("KorvaneMainForm_TitleBar"));
-    strip->setFixedHeight(kTitleHeight);
-    strip->installEventFilter(this);
+    connect(m_presenter, &KorvaneMainFormPresenter::sigShowPropertyPanel, this,
+            &KorvaneMainForm::slotShowPropertyPanel);
+    connect(m_presenter, &KorvaneMainFormPresenter::sigShowLoginDialog, this, &KorvaneMainForm::sigShowLoginDialog);
+    connect(m_presenter, &KorvaneMainFormPresenter::sigShowPreferencesDialog, this,
+            &KorvaneMainForm::slotShowPreferencesDialog);
+    connect(m_presenter, &KorvaneMainFormPresenter::sigShowFloatingEditWidget, this,
+            &KorvaneMainForm::slotShowFloatingEditWidget);
+    connect(KvCommunicatorServer::GetInstance(), &KvCommunicatorServer::sigReceveMsgFrom, this,
+            &KorvaneMainForm::slotReceveMsgFrom);
+    connect(m_titleBarPresenter, &KorvaneTitleBarPresenter::sigBackHomepage, this,
+            &KorvaneMainForm::slotBackHomepage);
+    connect(m_titleBarPresenter, &KorvaneTitleBarPresenter::sigCheckUpgrade, this, &KorvaneMainForm::sigCheckUpgrade);
+    connect(m_titleBarPresenter, &KorvaneTitleBarPresenter::sigLogout, this, &KorvaneMainForm::sigLogout);
+    connect(m_titleBarPresenter, &KorvaneTitleBarPresenter::sigExit, this, &QWidget::close);
+    connect(m_titleBarPresenter, &KorvaneTitleBarPresenter::sigInitCaddyMsgFinished, this,
+            &KorvaneMainForm::slotInitCaddyMsgFinished);
+    connect(m_titleBarPresenter, &KorvaneTitleBarPresenter::sigOpenOrvala, this, [this](const QString &url) {
+        if (m_hintTimer.isActive())
+            stopHintBlinking();
+        emit sigOpenOrvala(url);
+    });
+    connect(FProjectDocProxy::instance(), &FProjectDocProxy::sigShowOpenfxDownloadDlg, this,
+            [this](const QStringList &effects) {
+                KvDataMessage message(KvMainFormMsg::OpenFxDownload, effects);
+                sendMessageToScene(&message);
+            });
+    connect(FProjectDocProxy::instance(), &FProjectDocProxy::sigCurrentProjectChanged, this,
+            &KorvaneMainForm::refreshProjectTitle);
+    connect(FProjectDocProxy::instance(), &FProjectDocProxy::sigProjectModifiedChanged, this,
+            &KorvaneMainForm::refreshProjectTitle);
+    m_hintTimer.setInterval(kHintIntervalMs);
+    connect(&m_hintTimer, &QTimer::timeout, this, &KorvaneMainForm::onHintTimeout);
+}
 
-    auto *home = new QPushButton(tr("Home"), strip);
-    home->setObjectName(QStringLiteral("KorvaneMainForm_HomeBtn"));
-    m_projectName = new QLabel(strip);
-    m_projectName->setObjectName(QStringLiteral("KorvaneMainForm_ProjectName"));
-    m_projectName->setAlignment(Qt::AlignCenter);
-    auto *minimize = new QPushButton(QStringLiteral("\u2013"), strip);
-    minimize->setObjectName(QStringLiteral("KorvaneMainForm_MinBtn"));
-    auto *maximize = new QPushButton(QStringLiteral("\u25a1"), strip);
-    maximize->setObjectName(QStringLiteral("KorvaneMainForm_MaxBtn"));
-    auto *close = new QPushButton(QStringLiteral("\u00d7"), strip);
-    close->setObjectName(QStringLiteral("KorvaneMainForm_CloseBtn"));
-    for (QPushButton *button : {minimize, maximize, close}) {
-        button->setFlat(true);
-        button->setFixedSize(40, kTitleHeight - 4);
-    }
+KvMainFormGeometry KorvaneMainForm::geometryFor(const QSize &formSize, bool maximized)
+{
+    const int margin = maximized ? 0 : 2;
+    const int width = formSize.width() - (maximized ? 0 : 4);
+    KvMainFormGeometry geometry;
+    geometry.titleBar = QRect(margin, margin, width, KorvaneTitleBar::kHeight);
+    const int titleBottom = margin + KorvaneTitleBar::kHeight;
+    geometry.line = QRect(margin, titleBottom, width, 1);
+    geometry.outerSplitter =
+        QRect(margin, titleBottom + 1, width, formSize.height() - (maximized ? 33 : 37));
+    geometry.cornerRadius = maximized ? 0 : 8;
+    return geometry;
+}
 
-    auto *layout = new QHBoxLayout(strip);
-    layout->setContentsMargins(4, 2, 0, 2);
-    layout->addWidget(home);
-    layout->addWidget(m_projectName, 1);
-    layout->addWidget(minimize);
-    layout->addWidget(maximize);
-    layout->addWidget(close);
-
-    connect(home, &QPushButton::clicked, this, &KorvaneMainForm::slotBackHomepage);
-    connect(minimize, &QPushButton::clicked, this, &QWidget::showMinimized);
-    connect(maximize, &QPushButton::clicked, this, &KorvaneMainForm::toggleMaximized);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    return strip;
+void KorvaneMainForm::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    const bool maximized = m_titleBar->isMaximized();
+    const KvMainFormGeometry geometry = geometryFor(size(), maximized);
+    m_titleBar->setGeometry(geometry.titleBar);
+    m_line->setGeometry(geometry.line);
+    m_outerSplitter->setGeometry(geometry.outerSplitter);
+    setProperty("BorderVisible", !maximized);
+    setProperty("BorderRadius", !maximized);
+    setProperty("cornerRadius", geometry.cornerRadius);
+    style()->unpolish(this);
+    style()->polish(this);
+    // Sizes set before the first show are not the user's.
+    if (!isVisible() || isMinimized())
+        return;
+    KvConfig *config = KvConfig::Instance();
+    config->setMainFormMaximizedConfig(maximized);
+    if (!maximized)
+        config->setMainFormSizeConfig(width(), height());
 }
 
 void KorvaneMainForm::showWithStoredGeometry()
@@ -148,12 +163,69 @@ void KorvaneMainForm::showWithStoredGeometry()
     } else {
         resize(size.expandedTo(minimumSize()));
     }
-    if (config->getMainFormMaximizedConfig())
-        showMaximized();
-    else
-        showNormal();
+    const bool maximized = config->getMainFormMaximizedConfig();
+    showNormal();
+    if (maximized)
+        m_titleBar->windowTitleBar()->setMaximized(true);
     raise();
     activateWindow();
+}
+
+void KorvaneMainForm::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    if (!m_firstShow)
+        return;
+    m_firstShow = false;
+    if (g_firstDisplayDone)
+        return;
+    g_firstDisplayDone = true;
+    KV_LOG_INFO("Main form first display!");
+    QTimer::singleShot(0, this, [this] {
+        if (!KvConfig::Instance()->IsFirstStart())
+            emit sigCheckUpgrade(1);
+    });
+    KvConfig *config = KvConfig::Instance();
+    if (!config->IsCreativeHintFirstTimeShowed()) {
+        config->SetCreativeHintFirstTimeShowed(true);
+        m_hintTimer.start();
+    }
+    QMetaObject::invokeMethod(this, &KorvaneMainForm::slotShowUpgradeCycleChangeNotice, Qt::QueuedConnection);
+}
+
+void KorvaneMainForm::onHintTimeout()
+{
+    if (!m_hintElapsed.isValid()) {
+        m_hintElapsed.start();
+        m_titleBarPresenter->setCreativeBtnShine(true);
+    }
+    if (m_hintElapsed.elapsed() >= kHintDurationMs)
+        stopHintBlinking();
+}
+
+void KorvaneMainForm::stopHintBlinking()
+{
+    m_hintTimer.stop();
+    m_titleBarPresenter->setCreativeBtnShine(false);
+}
+
+void KorvaneMainForm::slotShowUpgradeCycleChangeNotice()
+{
+    KvConfig *config = KvConfig::Instance();
+    if (!QCoreApplication::applicationVersion().startsWith(QLatin1String("11.8.1"), Qt::CaseInsensitive)
+        || config->getUpgradeCycleChangeHadShow())
+        return;
+    config->setUpgradeCycleChangeHadShow(true);
+    KvAppSettings::GetInstance()->GetSettings().GetGeneralSetting().SetCheckUpdate(false);
+    showInformation(tr("Auto-update Disabled"),
+                    tr("Check for updates is closed for this version, if you need to upgrade, please go to "
+                       "File-Preferences to open check for updates."),
+                    "KorvaneMainForm_UpgradeCycleNotice");
+}
+
+void KorvaneMainForm::showInformation(const QString &title, const QString &text, const char *objectName)
+{
+    FMessageDialog::information(this, title, text, QLatin1String(objectName));
 }
 
 void KorvaneMainForm::handleToolIndex(int toolIndex)
@@ -168,15 +240,12 @@ bool KorvaneMainForm::closeProject()
 
 QString KorvaneMainForm::projectTitle() const
 {
-    return m_projectName->text();
+    return m_titleBar->projectName();
 }
 
-bool KorvaneMainForm::dispatchMessage(KvMessage *message)
+void KorvaneMainForm::refreshProjectTitle()
 {
-    if (message
-        && (message->code() == KvMessageId::ProjectChanged || message->code() == KvMessageId::ProjectModifiedChanged))
-        refreshProjectTitle();
-    return KvUIView::dispatchMessage(message);
+    m_titleBar->refresh();
 }
 
 void KorvaneMainForm::slotHasReward(bool isReward)
@@ -185,104 +254,99 @@ void KorvaneMainForm::slotHasReward(bool isReward)
     m_hasReward = isReward;
 }
 
-void KorvaneMainForm::slotReceveMsgFrom(const QString &text)
-{
-    // Most texts are for other receivers; only parse what concerns the window.
-    if (!text.contains(KvCommand::ReopenApp))
-        return;
-    const QList<KvCommunicatorMsg> messages = KvCommunicatorMsg::buildListFromString(text);
-    for (const KvCommunicatorMsg &message : messages) {
-        if (!message.contains(KvCommand::ReopenApp))
-            continue;
-        if (isMinimized()) {
-            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-            show();
-        } else if (!isVisible()) {
-            show();
-        }
-        raise();
-        activateWindow();
-    }
-}
-
 void KorvaneMainForm::slotBackHomepage()
 {
-    if (!closeProject()) {
+    if (!canQuit()) {
         KV_LOG_INFO("back to the start page cancelled: the project was kept");
         return;
     }
     emit sigBackHomepage();
 }
 
-void KorvaneMainForm::slotShowPropertyPanel(bool show)
+bool KorvaneMainForm::canQuit()
 {
-    KvUIView *target = view(show ? KvEditingViewType::PropertyPanel : KvEditingViewType::MediaLibrary);
-    if (target && m_moduleStack->currentWidget() != target->widget())
-        m_moduleStack->setCurrentWidget(target->widget());
-}
-
-void KorvaneMainForm::refreshProjectTitle()
-{
-    const IKvProject *project = IKvProjectManager::getInstance()->currentProject();
-    if (!project) {
-        m_projectName->clear();
-        return;
+    KvConfig *config = KvConfig::Instance();
+    config->setMainPlayerVolume(-1);
+    if (config->existOpenFXPopup()) {
+        showInformation(KvCustomProductInfo::FGetProductName(),
+                        tr("You can't quit Korvane directly right now, please close the popup window \"FX Editor\" "
+                           "first."),
+                        "KorvaneMainForm_FxPopupOpen");
+        return false;
     }
-    const QString name = project->name().isEmpty() ? tr("Untitled") : project->name();
-    m_projectName->setText(project->isModified() ? name + QLatin1Char('*') : name);
+    if (m_presenter->isColorMatching()) {
+        KvMessage endMatch(KvMainFormMsg::EndColorMatch);
+        sendMessageToScene(&endMatch);
+    }
+    m_presenter->stopMainPlayer();
+    return FProjectDocProxy::instance()->exit();
 }
 
 void KorvaneMainForm::closeEvent(QCloseEvent *event)
 {
-    KV_LOG_INFO("close requested");
-    if (!closeProject()) {
+    KV_LOG_INFO("KorvaneMainForm::closeEvent");
+    if (m_speechCloseCheck && !m_speechCloseCheck()) {
         event->ignore();
         return;
     }
-    const bool showProjectLibrary =
-        KvAppSettings::GetInstance()->GetSettings().GetGeneralSetting().GetShowProjectLibrary();
+    if (!canQuit()) {
+        event->ignore();
+        return;
+    }
+    const bool showProjectLibrary = generalSettings().GetShowProjectLibrary();
     KV_LOG_INFO("bCanShowProjectLibrary: %d", int(showProjectLibrary));
-    if (showProjectLibrary) {
+    if (!showProjectLibrary) {
+        KvCloudDisk *cloud = getCloudDisk();
+        if (cloud && cloud->isBusy()) {
+            KV_LOG_INFO("the cloud disk is busy; the window stays");
+            event->ignore();
+            return;
+        }
+        kvAnswerCloseRequest(event, [this](bool &ignore) { emit sigMainFormClose(ignore); });
+        if (!event->isAccepted())
+            return;
+    } else {
         emit sigBackHomepage();
         event->accept();
-        return;
     }
-    kvAnswerCloseRequest(event, [this](bool &ignore) { emit sigMainFormClose(ignore); });
 }
 
-void KorvaneMainForm::resizeEvent(QResizeEvent *event)
+void KorvaneMainForm::restartRequest()
 {
-    QWidget::resizeEvent(event);
-    // Sizes set before the first show are not the user's.
-    if (!isVisible() || isMinimized())
+    if (!canQuit())
         return;
-    KvConfig *config = KvConfig::Instance();
-    config->setMainFormMaximizedConfig(isMaximized());
-    if (!isMaximized() && !isFullScreen())
-        config->setMainFormSizeConfig(width(), height());
+    KvCloudDisk *cloud = getCloudDisk();
+    if (cloud && cloud->isBusy())
+        return;
+    emit sigRestartApp();
 }
 
-bool KorvaneMainForm::eventFilter(QObject *watched, QEvent *event)
+void KorvaneMainForm::slotShowPropertyPanel(bool show)
 {
-    if (watched == m_titleStrip) {
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            toggleMaximized();
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonPress
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && windowHandle()) {
-            // A frameless window moves by asking the window manager.
-            windowHandle()->startSystemMove();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    KvUIView *target = view(show ? KvEditingViewType::PropertyPanel : KvEditingViewType::MediaLibrary);
+    if (show && m_presenter->selectionKeepsOwnPanel())
+        return;
+    if (target && m_moduleStack->currentWidget() != target->widget())
+        m_moduleStack->setCurrentWidget(target->widget());
 }
 
-void KorvaneMainForm::toggleMaximized()
+void KorvaneMainForm::slotShowPreferencesDialog(int tabIndex)
 {
-    if (isMaximized())
-        showNormal();
-    else
-        showMaximized();
+    // The preferences dialog comes with the preferences; until then the
+    // request is only noted.
+    KV_LOG_INFO("preferences asked for on tab %d", tabIndex);
+}
+
+void KorvaneMainForm::slotShowFloatingEditWidget(QPoint pos)
+{
+    Q_UNUSED(pos)
+}
+
+void KorvaneMainForm::slotOpenAdvanceSplitScreenEditDialog() {}
+
+void KorvaneMainForm::slotMediaPlayerEditingModeChanged() {}
+
+void KorvaneMainForm::slotInitCaddyMsgFinished()
+{
+    KV_LOG_TRACE("caddy messages ready");
 }

@@ -2,29 +2,55 @@
 
 #include "KvUIView.h"
 
-#include <QWidget>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QPointer>
+#include <QRect>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 class KorvaneMainFormPresenter;
+class KorvaneTitleBar;
+class KorvaneTitleBarPresenter;
+class KvSplitter;
 class KvUIScene;
-class QLabel;
-class QSplitter;
 class QStackedWidget;
 
-// The main editing window: a frameless top-level window with a title strip
-// (project name, "Home", window buttons) above the editing modules, media
-// library and property panel stacked beside the player, the timeline below.
-// The modules are its child views (KvEditingViewType).
+// What resizeEvent lays out for a form size: the title bar, the line under
+// it and the outer splitter, and the corner radius of the frame.
+struct KvMainFormGeometry
+{
+    QRect titleBar;
+    QRect line;
+    QRect outerSplitter;
+    int cornerRadius = 0;
+};
+
+// The main editing window: a frameless top-level frame holding the title
+// bar (with the menu bar), the four editing modules in two splitters, and
+// the floating widgets over the player. It is the view of
+// KorvaneMainFormPresenter; the editing scene creates it and receives the
+// messages it sends.
 //
-// Closing it first settles the project (FProjectDocProxy::exit()); then it
-// either goes back to the start page (when the preferences show the project
-// library) or asks whoever listens to sigMainFormClose, which may keep it open.
-class KorvaneMainForm : public QWidget, public KvUIView
+// It also decides whether the editor may close (closeEvent, canQuit), acts
+// on the commands of the screen recorder and the download centre that
+// arrive through the communicator, and keeps the timeline's background
+// render service running while a project is open.
+class KorvaneMainForm : public QFrame, public KvUIView
 {
     Q_OBJECT
 
 public:
+    static constexpr int kHintIntervalMs = 1000;
+    static constexpr int kHintDurationMs = 8000;
+
     KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene *scene, QWidget *parent = nullptr);
     ~KorvaneMainForm() override;
+
+    static KvMainFormGeometry geometryFor(const QSize &formSize, bool maximized);
 
     // The stored size (else 1280 x 720), centred on the screen, maximised
     // when it was left maximised.
@@ -37,7 +63,25 @@ public:
     bool hasReward() const { return m_hasReward; }
     QString projectTitle() const;
 
+    // The can-quit check: the FX Editor popup, colour matching, the player,
+    // then the project document service's exit.
+    bool canQuit();
     bool dispatchMessage(KvMessage *message) override;
+
+    KorvaneTitleBar *titleBar() const { return m_titleBar; }
+    KorvaneTitleBarPresenter *titleBarPresenter() const { return m_titleBarPresenter; }
+    KvSplitter *outerSplitter() const { return m_outerSplitter; }
+    KvSplitter *upperSplitter() const { return m_upperSplitter; }
+    QStackedWidget *moduleStack() const { return m_moduleStack; }
+    QWidget *lineWidget() const { return m_line; }
+    bool isVerticalScreenLayout() const { return m_verticalScreen; }
+    bool isHintBlinking() const { return m_hintTimer.isActive(); }
+    QStringList pendingMediaList() const { return m_pendingMediaList; }
+    // Lays the modules out for the normal or the vertical-screen orientation.
+    void applyScreenOrientation(bool vertical);
+
+    // Tests: stands in for the speech dialog's checkCanClose().
+    void setSpeechCloseCheckForTest(std::function<bool()> check) { m_speechCloseCheck = std::move(check); }
 
 signals:
     void sigCloseGetStart();
@@ -52,27 +96,53 @@ signals:
     void sigRestartApp();
 
 public slots:
-    void slotHasReward(bool isReward);
-    // Commands of other processes; "CMD_REOPEN_APP" brings the window back.
-    void slotReceveMsgFrom(const QString &text);
+    void slotShowPropertyPanel(bool show);
+    void slotShowPreferencesDialog(int tabIndex);
+    void slotShowFloatingEditWidget(QPoint pos);
+    void slotOpenAdvanceSplitScreenEditDialog();
+    // Commands of helper processes (screen recorder, download centre, a
+    // second start of the editor).
+    void slotReceveMsgFrom(const QString &msg);
+    void processFileFromScreenRecorder(const QStringList &strContents);
+    void slotMediaPlayerEditingModeChanged();
+    void slotInitCaddyMsgFinished();
     // The project is settled first; then back to the start page.
     void slotBackHomepage();
-    void slotShowPropertyPanel(bool show);
+    void slotShowUpgradeCycleChangeNotice();
+    void slotHasReward(bool isReward);
     void refreshProjectTitle();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *createTitleStrip();
-    void toggleMaximized();
+    void buildLayout();
+    void makeConnections();
+    void onHintTimeout();
+    void stopHintBlinking();
+    void restartRequest();
+    void showCenterTip(const QString &text);
+    void showInformation(const QString &title, const QString &text, const char *objectName);
+    bool dispatchDialogMessage(KvMessage *message);
+    void importMedia(const QStringList &paths, int source);
 
-    QWidget *m_titleStrip = nullptr;
-    QLabel *m_projectName = nullptr;
-    QSplitter *m_outerSplitter = nullptr;
-    QSplitter *m_upperSplitter = nullptr;
+    KvSplitter *m_outerSplitter = nullptr;
+    KvSplitter *m_upperSplitter = nullptr;
+    QWidget *m_line = nullptr;
+    KorvaneTitleBar *m_titleBar = nullptr;
+    KorvaneMainFormPresenter *m_presenter = nullptr;
+    KorvaneTitleBarPresenter *m_titleBarPresenter = nullptr;
     QStackedWidget *m_moduleStack = nullptr;
+    QWidget *m_playerView = nullptr;
+    QWidget *m_timelineView = nullptr;
+    bool m_firstShow = true;
+    bool m_modalParameter = false;
+    bool m_verticalScreen = false;
     bool m_hasReward = false;
+    QTimer m_hintTimer;
+    QElapsedTimer m_hintElapsed;
+    QStringList m_pendingMediaList;
+    std::function<bool()> m_speechCloseCheck;
 };

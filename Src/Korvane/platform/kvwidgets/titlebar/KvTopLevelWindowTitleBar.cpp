@@ -1,5 +1,7 @@
 #include "KvTopLevelWindowTitleBar.h"
 
+#include "KvSkin.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -20,7 +22,7 @@ QToolButton *makeWindowButton(QWidget *parent, const char *objectName, const QSt
     button->setObjectName(QLatin1String(objectName));
     button->setToolTip(text);
     button->setAccessibleName(text);
-    button->setIcon(QIcon(icon));
+    button->setIcon(KvSkin::instance()->icon(icon));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -33,9 +35,9 @@ KvTopLevelWindowTitleBar::KvTopLevelWindowTitleBar(QWidget *topLevelWindow, QWid
     , m_window(topLevelWindow)
     , m_dragArea(dragArea)
 {
-    m_minButton = makeWindowButton(this, "KvTitleBar_MinBtn", tr("Minimize"), QStringLiteral(":/skin/icons/minimize.svg"));
-    m_maxButton = makeWindowButton(this, "KvTitleBar_MaxBtn", tr("Maximize"), QStringLiteral(":/skin/icons/maximize.svg"));
-    m_closeButton = makeWindowButton(this, "KvTitleBar_CloseBtn", tr("Close"), QStringLiteral(":/skin/icons/close.svg"));
+    m_minButton = makeWindowButton(this, "KvTitleBar_MinBtn", tr("Minimize"), QStringLiteral("minimize"));
+    m_maxButton = makeWindowButton(this, "KvTitleBar_MaxBtn", tr("Maximize"), QStringLiteral("maximize"));
+    m_closeButton = makeWindowButton(this, "KvTitleBar_CloseBtn", tr("Close"), QStringLiteral("close"));
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 8, 0);
@@ -247,6 +249,7 @@ bool KvTopLevelWindowTitleBar::handleDragAreaMouse(QEvent *event)
         const QPoint delta = mouse->globalPos() - m_pressGlobal;
         if (delta.manhattanLength() < kDragThreshold)
             return true;
+        const bool restored = m_selfMaximized;
         if (m_selfMaximized) {
             if (!m_maximizeByDrag) {
                 m_manual = Manual::None;
@@ -268,8 +271,12 @@ bool KvTopLevelWindowTitleBar::handleDragAreaMouse(QEvent *event)
             return true;
         }
         m_manual = Manual::Move;
-        m_pressGeometry = m_window->geometry();
-        m_pressGlobal = mouse->globalPos();
+        if (restored) {
+            m_pressGeometry = m_window->geometry();
+            m_pressGlobal = mouse->globalPos();
+        } else {
+            m_window->move(m_pressGeometry.topLeft() + delta);
+        }
         return true;
     }
     case QEvent::MouseButtonRelease:
@@ -314,13 +321,14 @@ void KvTopLevelWindowTitleBar::updateMaximizeButton()
     const QString text = maximized ? tr("Restore") : tr("Maximize");
     m_maxButton->setToolTip(text);
     m_maxButton->setAccessibleName(text);
-    m_maxButton->setIcon(QIcon(maximized ? QStringLiteral(":/skin/icons/restore.svg")
-                                         : QStringLiteral(":/skin/icons/maximize.svg")));
-    if (m_maxButton->property("maximized").toBool() != maximized) {
-        m_maxButton->setProperty("maximized", maximized);
+    // Not "maximized": every widget has a read-only property of that name.
+    if (m_maxButton->property("windowMaximized").toBool() != maximized) {
+        m_maxButton->setProperty("windowMaximized", maximized);
         m_maxButton->style()->unpolish(m_maxButton);
         m_maxButton->style()->polish(m_maxButton);
     }
+    // After the polish, so that a style sheet's icon does not win.
+    m_maxButton->setIcon(KvSkin::instance()->icon(maximized ? QStringLiteral("restore") : QStringLiteral("maximize")));
 }
 
 void KvTopLevelWindowTitleBar::updateCursor(Qt::Edges edges)

@@ -1,0 +1,64 @@
+#pragma once
+
+// Codes of the messages that the main window, its presenters and the editing
+// modules exchange. The numbers are fixed: the modules answer to them too.
+namespace KvMainFormMsg {
+
+// Requests of the modules that the main form presenter answers.
+constexpr int FeedbackFromProject = 501;     // settle after a project was reset
+constexpr int ExportRequest = 504;
+constexpr int ExceptionFeedback = 506;
+constexpr int RecentProjects = 507;
+constexpr int DeferredWindowAction = 508;
+constexpr int CenterTip = 509;
+constexpr int RestartRequest = 510;
+constexpr int WebcamRecord = 511;
+constexpr int ScreenRecord = 512;
+constexpr int VoiceOverRecord = 513;
+constexpr int ForwardToModuleStack = 514;
+constexpr int ShowFloatingEdit = 1001;
+constexpr int ProjectSettings = 1002;
+constexpr int SilenceDetection = 1003;
+constexpr int AudioMixer = 1004;
+constexpr int FeedbackDialog = 1005;
+constexpr int MatchProject = 1007;
+constexpr int AudioEffectOverwrite = 1008;
+constexpr int SplitUngroupQuestion = 1009;
+constexpr int SpeechToTextParams = 1015;
+constexpr int TextToSpeechParams = 1016;
+constexpr int FailureToast = 1017;
+constexpr int ShowLoginDialog = 1100;
+constexpr int Login = 1102;
+constexpr int ShowPreferences = 1103;
+constexpr int OnlineSupport = 1104;
+constexpr int PresenterHandledFirst = 1000;  // 1000..3000 belong to the presenter
+constexpr int PresenterHandledLast = 3000;
+constexpr int MediaImported = 3024;
+constexpr int GuideAddTrack = 3025;
+constexpr int StartGuidedTour = 3026;
+constexpr int QuickStartLayout = 3028;
+constexpr int QuickStartState = 3029;
+constexpr int IsPlayerPlaying = 3030;
+constexpr int AiRequirementNotice = 3032;
+constexpr int OpenFxDownload = 3033;
+constexpr int AutoRenderFolderChanged = 5023;
+
+// Sent by the main window to its modules.
+constexpr int RecordingPosition = 7005;
+constexpr int PlayerTimelineChanged = 7008;
+constexpr int RecordingPlayFrom = 7009;
+constexpr int StopPlayback = 7011;
+constexpr int ToggleVerticalScreen = 7015;
+constexpr int ShowPropertyPanel = 9005;
+constexpr int HidePropertyPanel = 9006;
+constexpr int EndColorMatch = 9015;
+constexpr int MediaLibraryReloadRecent = 1012;
+
+// Preferences that concern the project manager and the render cache.
+constexpr int AutoBackupSwitch = 10006;
+constexpr int AutoBackupInterval = 10007;
+constexpr int AutoBackupFolder = 10008;
+constexpr int CleanRenderCache = 10011;
+constexpr int DownloadFolderChanged = 10012;
+
+} // namespace KvMainFormMsg
