@@ -8,6 +8,7 @@
 #include "KvAppInfoId.h"
 #include "KvCloseRequest.h"
 #include "KvProjectSuffixHelper.h"
+#include "KvSkin.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -33,40 +34,40 @@ constexpr int kPathRole = Qt::UserRole;
 constexpr int kExistsRole = Qt::UserRole + 1;
 
 const char kStyleSheet[] = R"(
-#FProductHomePage { background: #14161b; }
-#FProductHomePage QLabel { color: #d5d8df; }
-#FProductHomePage_Header { background: #1b1e25; border-bottom: 1px solid #262a33; }
-#FProductHomePage_Logo { color: #ffffff; font-size: 18px; font-weight: 600; }
-#FProductHomePage_LogoMark { color: #ff5a5f; font-size: 18px; font-weight: 700; }
-#FProductHomePage_SidePanel { background: #181a20; border-right: 1px solid #262a33; }
-QLabel[sectionTitle="true"] { color: #ffffff; font-size: 15px; font-weight: 600; }
-QPushButton { color: #e6e8ee; background: #262a33; border: 1px solid #323742; border-radius: 6px;
+#FProductHomePage { background: @windowBg; }
+#FProductHomePage QLabel { color: @text; }
+#FProductHomePage_Header { background: @surfaceBg; border-bottom: 1px solid @line; }
+#FProductHomePage_Logo { color: @textStrong; font-size: 18px; font-weight: 600; }
+#FProductHomePage_LogoMark { color: @accent; font-size: 18px; font-weight: 700; }
+#FProductHomePage_SidePanel { background: @sideBg; border-right: 1px solid @line; }
+QLabel[sectionTitle="true"] { color: @textStrong; font-size: 15px; font-weight: 600; }
+QPushButton { color: @textBright; background: @controlBg; border: 1px solid @controlBorder; border-radius: 6px;
               padding: 7px 14px; font-size: 13px; }
-QPushButton:hover { background: #2f3440; border-color: #3f4654; }
-QPushButton:pressed { background: #22262e; }
-#FProductHomePage_NewProjectBtn { background: #ff5a5f; border: none; color: #ffffff; font-weight: 600;
+QPushButton:hover { background: @controlHoverBg; border-color: @controlHoverBorder; }
+QPushButton:pressed { background: @controlPressedBg; }
+#FProductHomePage_NewProjectBtn { background: @accent; border: none; color: @accentText; font-weight: 600;
                                   padding: 12px; font-size: 14px; }
-#FProductHomePage_NewProjectBtn:hover { background: #ff7276; }
+#FProductHomePage_NewProjectBtn:hover { background: @accentHover; }
 #FProductHomePage_OpenProjectBtn { padding: 10px; }
-QPushButton[link="true"] { background: transparent; border: none; color: #9aa3b5; padding: 4px 8px; }
-QPushButton[link="true"]:hover { color: #ffffff; }
-#FProductHomePage_LoginLink { color: #ffffff; font-weight: 600; }
-QListWidget { background: transparent; border: none; color: #d5d8df; outline: none; }
+QPushButton[link="true"] { background: transparent; border: none; color: @textMuted; padding: 4px 8px; }
+QPushButton[link="true"]:hover { color: @textStrong; }
+#FProductHomePage_LoginLink { color: @textStrong; font-weight: 600; }
+QListWidget { background: transparent; border: none; color: @text; outline: none; }
 QListWidget::item { padding: 6px; border-radius: 6px; margin: 1px 0; }
-QListWidget::item:hover { background: #22262e; }
-QListWidget::item:selected { background: #2b303b; color: #ffffff; }
-#FProductHomePage_EmptyRecent { color: #6b7280; }
-QToolButton[toolTile="true"] { color: #d5d8df; background: #1d2027; border: 1px solid #282c35; border-radius: 10px;
+QListWidget::item:hover { background: @itemHoverBg; }
+QListWidget::item:selected { background: @itemSelectedBg; color: @textStrong; }
+#FProductHomePage_EmptyRecent { color: @textDim; }
+QToolButton[toolTile="true"] { color: @text; background: @cardBg; border: 1px solid @cardBorder; border-radius: 10px;
                                padding: 10px 4px 8px 4px; font-size: 12px; }
-QToolButton[toolTile="true"]:hover { background: #252932; border-color: #3a404c; color: #ffffff; }
-QFrame[templateCard="true"] { background: #1d2027; border: 1px solid #282c35; border-radius: 10px; }
+QToolButton[toolTile="true"]:hover { background: @cardHoverBg; border-color: @cardHoverBorder; color: @textStrong; }
+QFrame[templateCard="true"] { background: @cardBg; border: 1px solid @cardBorder; border-radius: 10px; }
 QFrame[templateCard="true"] QPushButton { padding: 5px 12px; }
-QLabel[templateName="true"] { color: #ffffff; font-weight: 600; }
-QLineEdit { background: #1d2027; border: 1px solid #323742; border-radius: 6px; padding: 7px 10px; color: #e6e8ee;
-            selection-background-color: #ff5a5f; }
-QLineEdit:focus { border-color: #ff5a5f; }
+QLabel[templateName="true"] { color: @textStrong; font-weight: 600; }
+QLineEdit { background: @cardBg; border: 1px solid @controlBorder; border-radius: 6px; padding: 7px 10px; color: @textBright;
+            selection-background-color: @accent; }
+QLineEdit:focus { border-color: @accent; }
 QScrollBar:vertical { background: transparent; width: 8px; }
-QScrollBar::handle:vertical { background: #323742; border-radius: 4px; min-height: 24px; }
+QScrollBar::handle:vertical { background: @scrollHandle; border-radius: 4px; min-height: 24px; }
 QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
 )";
 
@@ -95,7 +96,7 @@ FProductHomePage::FProductHomePage(QWidget *parent)
     setObjectName(QStringLiteral("FProductHomePage"));
     setWindowTitle(tr("Tessaracorp Korvane X"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QString::fromUtf8(kStyleSheet));
+    setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
     resize(1100, 700);
     setMinimumSize(960, 600);
 
