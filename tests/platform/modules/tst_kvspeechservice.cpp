@@ -60,7 +60,7 @@ private slots:
 
         QTest::newRow("empty text still speaks a moment") << "" << qint64(500);
         QTest::newRow("short word") << "Hi" << qint64(500);
-        QTest::newRow("surrounding blanks do not count") << "   Hello, how are you?   " << qint64(17 * 70);
+        QTest::newRow("surrounding blanks do not count") << "   Hello, how are you?   " << qint64(19 * 70);
         QTest::newRow("sentence") << "Welcome to the show!" << qint64(20 * 70);
     }
     void speechLength()
