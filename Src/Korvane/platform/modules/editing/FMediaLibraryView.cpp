@@ -67,6 +67,9 @@ void FMediaLibraryView::build()
     m_search->setAccessibleName(tr("Search media"));
     m_search->setPlaceholderText(tr("Search"));
     m_search->setClearButtonEnabled(true);
+    // The clear button is the line edit's own tool button; it needs a name too.
+    for (QToolButton *button : m_search->findChildren<QToolButton *>())
+        button->setAccessibleName(tr("Clear search"));
 
     m_model = new FMediaLibraryModel(this);
     m_list = new QListView(this);

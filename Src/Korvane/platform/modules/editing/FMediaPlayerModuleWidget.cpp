@@ -162,7 +162,8 @@ int FMediaPlayerModuleWidget::clipUnderPlayhead() const
 {
     if (!m_timeline)
         return -1;
-    const qint64 at = m_timeline->currentPosition();
+    const KvProjectPlayer *player = m_presenter->player();
+    const qint64 at = player ? player->playhead()->position() : m_timeline->currentPosition();
     // The lowest track is drawn on top; among equals the later clip.
     int found = -1;
     int foundTrack = 0;
