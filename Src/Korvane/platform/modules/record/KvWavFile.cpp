@@ -56,11 +56,10 @@ bool KvWavFile::writeSilence(const QString &path, qint64 durationMs, const Forma
         << quint32(format.sampleRate * blockAlign) << quint16(blockAlign) << quint16(16);
     putTag(out, "data");
     out << quint32(dataBytes);
-    const QByteArray zeros(64 * 1024, '\0');
-    for (qint64 left = dataBytes; left > 0; left -= zeros.size())
-        file.write(zeros.constData(), qMin<qint64>(left, zeros.size()));
-    if (out.status() != QDataStream::Ok)
-        return fail(error, QStringLiteral("write failed"));
+    // Silence is all zero bytes: growing the file gives them without writing
+    // them, so even an hour-long recording is written at once.
+    if (out.status() != QDataStream::Ok || !file.resize(kHeaderBytes + dataBytes))
+        return fail(error, file.errorString());
     if (!file.commit())
         return fail(error, file.errorString());
     return true;
