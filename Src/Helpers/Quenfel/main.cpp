@@ -4,6 +4,8 @@
 #include "FQuenfelRecorder.h"
 #include "IKvBaseLog.h"
 #include "KvHelperChannel.h"
+#include "KvLazySingletonManager.h"
+#include "KvSkin.h"
 
 #include <QApplication>
 
@@ -20,11 +22,18 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The window may be hidden between recordings; only an exit request ends it.
     app.setQuitOnLastWindowClosed(false);
+    // Its window sits beside the editor's and wears the same skin.
+    KvSkin::instance()->applyTo(&app);
 
-    KvHelperChannel channel;
-    FQuenfelRecorder recorder(&channel, dpiMode);
-    if (!channel.open())
-        return 2;
-    recorder.start();
-    return app.exec();
+    int exitCode = 2;
+    {
+        KvHelperChannel channel;
+        FQuenfelRecorder recorder(&channel, dpiMode);
+        if (channel.open()) {
+            recorder.start();
+            exitCode = app.exec();
+        }
+    }
+    KvLazySingletonManager::releaseAll();
+    return exitCode;
 }
