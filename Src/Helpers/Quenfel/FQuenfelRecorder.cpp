@@ -60,7 +60,21 @@ void FQuenfelRecorder::start()
         record();
 }
 
-bool FQuenfelRecorder::record()
+void FQuenfelRecorder::record()
+{
+    if (!m_window || !m_window->isVisible()) {
+        grabAndReport();
+        return;
+    }
+    m_window->hide();
+    QTimer::singleShot(kHideDelayMs, this, [this] {
+        grabAndReport();
+        if (m_window)
+            m_window->show();
+    });
+}
+
+bool FQuenfelRecorder::grabAndReport()
 {
     auto fail = [this](const QString &why) {
         KV_LOG_ERROR("recording failed: %s", KV_CSTR(why));
@@ -74,13 +88,7 @@ bool FQuenfelRecorder::record()
     if (!QDir().mkpath(m_captureFolder))
         return fail(QStringLiteral("cannot create \"%1\"").arg(m_captureFolder));
 
-    // The recorder's own window stays out of the picture.
-    const bool wasVisible = m_window && m_window->isVisible();
-    if (wasVisible)
-        m_window->hide();
     QPixmap shot = screen->grabWindow(0);
-    if (wasVisible)
-        m_window->show();
     if (shot.isNull()) {
         // Platforms without a picture of the screen (offscreen, some Wayland
         // compositors) give nothing: the recording is a black frame of the

@@ -28,9 +28,11 @@ public:
 
     // Announces the capture folder; records once when auto-recording is on.
     void start();
-    // Grabs the screen into a new file and reports it; false (logged, shown
-    // in the window) when the folder or the grab fails.
-    bool record();
+    // Grabs the screen into a new file and reports it. With the recorder's
+    // window on screen, the window goes away first and the grab follows
+    // once the screen has been redrawn without it.
+    void record();
+    static constexpr int kHideDelayMs = 200;
 
     QString captureFolder() const { return m_captureFolder; }
 
@@ -38,6 +40,8 @@ private:
     void onMessage(const KvCommunicatorMsg &message);
     void activate();
     void exitRecorder();
+    // False (logged, shown in the window) when the folder or the grab fails.
+    bool grabAndReport();
     QString nextFilePath() const;
 
     KvHelperChannel *m_channel;

@@ -183,6 +183,9 @@ private slots:
         const FSilenceDetectionDialog::Results results = dialog.results();
         QCOMPARE(results.keys(), QStringList{dir.filePath("a.wav")});
         QCOMPARE(results.value(dir.filePath("a.wav")), (Ranges{{500, 1500}}));
+        const std::atomic_bool cancelled(true);
+        Ranges ranges;
+        QVERIFY(!FSilenceDetector::detect(dir.filePath("a.wav"), -40, 100, &ranges, nullptr, &cancelled));
 
         FSilenceDetectionDialog nothing({dir.filePath("c.mp4")});
         QVERIFY(!nothing.detect());

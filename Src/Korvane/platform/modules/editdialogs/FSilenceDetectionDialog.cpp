@@ -62,8 +62,8 @@ FSilenceDetectionDialog::FSilenceDetectionDialog(const QStringList &mediaPaths, 
 
 FSilenceDetectionDialog::~FSilenceDetectionDialog()
 {
-    // The worker reads only its own copies, but this dialog must outlive it
-    // for the watcher's signal.
+    // The worker stops at its next window of samples; waiting for it is short.
+    m_cancel->store(true);
     m_watcher.waitForFinished();
 }
 
@@ -86,13 +86,16 @@ bool FSilenceDetectionDialog::detect()
     const qint64 minSilence = m_minSilence->value();
     m_detectButton->setEnabled(false);
     m_status->setText(tr("Examining the audio..."));
-    m_watcher.setFuture(QtConcurrent::run([paths, threshold, minSilence] {
+    const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
+    m_watcher.setFuture(QtConcurrent::run([paths, threshold, minSilence, cancel] {
         Results results;
         for (const QString &path : paths) {
             QVector<FSilenceDetector::Range> ranges;
             QString error;
-            if (FSilenceDetector::detect(path, threshold, minSilence, &ranges, &error))
+            if (FSilenceDetector::detect(path, threshold, minSilence, &ranges, &error, cancel.get()))
                 results.insert(path, ranges);
+            else if (cancel->load())
+                break;
             else
                 KV_LOG_ERROR("silence detection skipped \"%s\": %s", KV_CSTR(path), KV_CSTR(error));
         }

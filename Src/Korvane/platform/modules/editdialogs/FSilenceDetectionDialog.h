@@ -6,6 +6,9 @@
 #include <QFutureWatcher>
 #include <QMap>
 
+#include <atomic>
+#include <memory>
+
 class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
@@ -47,5 +50,7 @@ private:
     QListWidget *m_resultList;
     QLabel *m_status;
     QFutureWatcher<Results> m_watcher;
+    // Shared with the worker, which may outlive a closed dialog by a window.
+    std::shared_ptr<std::atomic_bool> m_cancel = std::make_shared<std::atomic_bool>(false);
     Results m_results;
 };

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 bool FSilenceDetector::detect(const QString &path, double thresholdDb, qint64 minSilenceMs, QVector<Range> *ranges,
-                              QString *error)
+                              QString *error, const std::atomic_bool *cancel)
 {
     KvWavFile::Format format;
     qint64 offset = 0;
@@ -37,6 +37,11 @@ bool FSilenceDetector::detect(const QString &path, double thresholdDb, qint64 mi
         silentSince = -1;
     };
     for (qint64 frame = 0; frame < totalFrames; frame += windowFrames) {
+        if (cancel && cancel->load()) {
+            if (error)
+                *error = QStringLiteral("cancelled");
+            return false;
+        }
         const qint64 frames = qMin(windowFrames, totalFrames - frame);
         const QByteArray block = file.read(frames * frameBytes);
         if (block.size() != frames * frameBytes) {
