@@ -84,6 +84,8 @@ void KvTipWidget::relayout()
 {
     m_label->setText(m_text.isEmpty() ? m_placeholder : m_text);
     m_label->setMaximumWidth(kMaxTextWidth);
+    // The style sheet may set the text's font; measure with it.
+    m_label->ensurePolished();
     const QSize textSize = m_label->sizeHint().boundedTo(QSize(kMaxTextWidth, QWIDGETSIZE_MAX));
     QSize size = textSize.grownBy(m_textMargins);
     const int side = sideOf(m_arrowPosition);
