@@ -100,7 +100,8 @@ void KvFramelessDialog::setContentWidget(QWidget *content)
     if (content == m_content)
         return;
     content->setParent(m_frame);
-    m_frameLayout->replaceWidget(m_content, content);
+    // The layout hands back the old item; it is ours to delete.
+    delete m_frameLayout->replaceWidget(m_content, content);
     delete m_content;
     m_content = content;
 }
