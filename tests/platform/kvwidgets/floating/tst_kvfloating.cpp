@@ -18,6 +18,7 @@ private slots:
     void toastKinds_data();
     void toastKinds();
     void toastGivesWayAndGoes();
+    void toastWithoutWindow();
     void tipArrowPoints_data();
     void tipArrowPoints();
     void tipTextAndMargins();
@@ -87,6 +88,20 @@ void tst_KvFloating::toastGivesWayAndGoes()
     QVERIFY(second->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), KvToastWidget::kShowMs + 2000);
     QVERIFY(window.findChildren<KvToastWidget *>().isEmpty());
+}
+
+void tst_KvFloating::toastWithoutWindow()
+{
+    // Nothing to float over: the toast is a small window of its own.
+    QVERIFY(!QApplication::activeWindow());
+    QPointer<KvToastWidget> toast = KvToast::showFailure(nullptr, QStringLiteral("Export failed"));
+    QVERIFY(toast);
+    QVERIFY(toast->isWindow());
+    QVERIFY(toast->isVisible());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY((toast->geometry().center() - screen.center()).manhattanLength() <= 2);
+    toast->finish();
+    QTRY_VERIFY(toast.isNull());
 }
 
 void tst_KvFloating::tipArrowPoints_data()
