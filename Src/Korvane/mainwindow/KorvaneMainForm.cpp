@@ -1,27 +1,38 @@
 #include "KorvaneMainForm.h"
 
 #include "FGeneralSettings.h"
+#include "FMainPlayerPresenter.h"
+#include "FMaskManager.h"
+#include "FQuickStartMgr.h"
+#include "FThirdPartyCloud.h"
+#include "FTimelineModulePresenter.h"
+#include "FTimelineModuleWidget.h"
+#include "FUserDetailCollectHelper.h"
 #include "FMessageDialog.h"
 #include "FProjectDocProxy.h"
 #include "IKvBaseLog.h"
 #include "IKvProject.h"
 #include "IKvProjectManager.h"
+#include "IKvTimeline.h"
 #include "KorvaneMainFormPresenter.h"
 #include "KorvaneTitleBar.h"
 #include "KorvaneTitleBarPresenter.h"
 #include "KvAppSettings.h"
 #include "KvCloseRequest.h"
-#include "KvCloudDisk.h"
 #include "KvCommunicatorServer.h"
 #include "KvConfig.h"
 #include "KvCustomProductInfo.h"
 #include "KvDataMessage.h"
 #include "KvEditingViewType.h"
 #include "KvElapsedTimer.h"
+#include "KvEditingMessageId.h"
 #include "KvMainFormMessageId.h"
 #include "KvMainWindowTracking.h"
 #include "KvMessage.h"
+#include "KvSpeechServiceDialog.h"
+#include "KvSplitScreenFloatingWidget.h"
 #include "KvSplitter.h"
+#include "KvTextFloatingAdjustWidget.h"
 #include "KvTopLevelWindowTitleBar.h"
 
 #include <QCloseEvent>
@@ -52,6 +63,7 @@ KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene 
 {
     KvElapsedTimer timer("KorvaneMainForm::KorvaneMainForm");
     FProjectDocProxy::instance()->setParentWidget(this);
+    m_quickStartMgr = new FQuickStartMgr(this);
     setScene(scene);
     setPresenter(presenter);
     setWindowTitle(KvCustomProductInfo::FGetProductName());
@@ -60,6 +72,10 @@ KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene 
     applyScreenOrientation(KvConfig::Instance()->isVerticalScreen());
     makeConnections();
     presenter->initServices();
+    if (IKvTimeline *timeline = IKvProjectManager::getInstance()->timeline()) {
+        timeline->addObserver(this);
+        m_observedTimeline = timeline;
+    }
 
     setObjectName(QStringLiteral("FDialog_CentralWdg"));
     setMinimumSize(1024, 600);
@@ -69,9 +85,21 @@ KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene 
 KorvaneMainForm::~KorvaneMainForm()
 {
     KV_LOG_TRACE("begin");
+    m_speechDialog.reset();
     FProjectDocProxy *docs = FProjectDocProxy::instance();
     if (docs->parentWidget() == this)
         docs->setParentWidget(nullptr);
+    if (m_observedTimeline)
+        m_observedTimeline->removeObserver(this);
+    // The modules go before the presenters they were built with.
+    const QList<int> types = viewTypes();
+    for (int type : types) {
+        if (KvUIView *child = view(type)) {
+            unregisterView(child);
+            delete child->widget();
+        }
+    }
+    m_userDetailCollector.reset();
     KV_LOG_TRACE("end");
 }
 
@@ -107,6 +135,29 @@ void KorvaneMainForm::makeConnections()
             &KorvaneMainForm::refreshProjectTitle);
     connect(FProjectDocProxy::instance(), &FProjectDocProxy::sigProjectModifiedChanged, this,
             &KorvaneMainForm::refreshProjectTitle);
+    connect(m_presenter, &KorvaneMainFormPresenter::sigHideTextController, this, [this] {
+        if (m_textFloatingWidget)
+            m_textFloatingWidget->hide();
+    });
+    connect(m_playerPresenter, &FMainPlayerPresenter::sigEditingModeChanged, this,
+            &KorvaneMainForm::slotMediaPlayerEditingModeChanged);
+    FMaskManager *mask = FMaskManager::instance();
+    connect(mask, &FMaskManager::sigMaskClosed, this, [this] {
+        if (!isEnabled())
+            return;
+        KvMainWindowTracking::send(KvMainWindowTracking::Walkthrough, QStringLiteral("korvane_walkthrough"));
+        m_quickStartMgr->continueGuide();
+    });
+    connect(mask, &FMaskManager::sigMaskChanged, this, [](const QString &) {
+        const QString step = FMaskManager::instance()->stepName();
+        if (!step.isEmpty())
+            KvMainWindowTracking::send(KvMainWindowTracking::GuidePopup, step);
+    });
+    connect(mask, &FMaskManager::sigMaskCloseBtnClicked, this, [](const QString &) {
+        const QString step = FMaskManager::instance()->stepName();
+        if (!step.isEmpty())
+            KvMainWindowTracking::send(KvMainWindowTracking::GuideClose, step);
+    });
     m_hintTimer.setInterval(kHintIntervalMs);
     connect(&m_hintTimer, &QTimer::timeout, this, &KorvaneMainForm::onHintTimeout);
 }
@@ -174,6 +225,8 @@ void KorvaneMainForm::showWithStoredGeometry()
 void KorvaneMainForm::showEvent(QShowEvent *event)
 {
     QFrame::showEvent(event);
+    if (!m_userDetailCollector)
+        m_userDetailCollector = std::make_unique<FUserDetailCollectHelper>();
     if (!m_firstShow)
         return;
     m_firstShow = false;
@@ -184,6 +237,7 @@ void KorvaneMainForm::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] {
         if (!KvConfig::Instance()->IsFirstStart())
             emit sigCheckUpgrade(1);
+        m_quickStartMgr->start();
     });
     KvConfig *config = KvConfig::Instance();
     if (!config->IsCreativeHintFirstTimeShowed()) {
@@ -275,7 +329,7 @@ bool KorvaneMainForm::canQuit()
         return false;
     }
     if (m_presenter->isColorMatching()) {
-        KvMessage endMatch(KvMainFormMsg::EndColorMatch);
+        KvMessage endMatch(KvEditingMessageId::EndColorMatch);
         sendMessageToScene(&endMatch);
     }
     m_presenter->stopMainPlayer();
@@ -285,7 +339,9 @@ bool KorvaneMainForm::canQuit()
 void KorvaneMainForm::closeEvent(QCloseEvent *event)
 {
     KV_LOG_INFO("KorvaneMainForm::closeEvent");
-    if (m_speechCloseCheck && !m_speechCloseCheck()) {
+    const bool speechRefuses =
+        m_speechCloseCheck ? !m_speechCloseCheck() : (m_speechDialog && !m_speechDialog->checkCanClose());
+    if (speechRefuses) {
         event->ignore();
         return;
     }
@@ -296,9 +352,7 @@ void KorvaneMainForm::closeEvent(QCloseEvent *event)
     const bool showProjectLibrary = generalSettings().GetShowProjectLibrary();
     KV_LOG_INFO("bCanShowProjectLibrary: %d", int(showProjectLibrary));
     if (!showProjectLibrary) {
-        KvCloudDisk *cloud = getCloudDisk();
-        if (cloud && cloud->isBusy()) {
-            KV_LOG_INFO("the cloud disk is busy; the window stays");
+        if (!FThirdPartyCloud::closeCloudDiskManageDialog()) {
             event->ignore();
             return;
         }
@@ -309,14 +363,13 @@ void KorvaneMainForm::closeEvent(QCloseEvent *event)
         emit sigBackHomepage();
         event->accept();
     }
+    if (m_speechDialog)
+        m_speechDialog->hide();
 }
 
 void KorvaneMainForm::restartRequest()
 {
-    if (!canQuit())
-        return;
-    KvCloudDisk *cloud = getCloudDisk();
-    if (cloud && cloud->isBusy())
+    if (!canQuit() || !FThirdPartyCloud::closeCloudDiskManageDialog())
         return;
     emit sigRestartApp();
 }
@@ -336,15 +389,6 @@ void KorvaneMainForm::slotShowPreferencesDialog(int tabIndex)
     // request is only noted.
     KV_LOG_INFO("preferences asked for on tab %d", tabIndex);
 }
-
-void KorvaneMainForm::slotShowFloatingEditWidget(QPoint pos)
-{
-    Q_UNUSED(pos)
-}
-
-void KorvaneMainForm::slotOpenAdvanceSplitScreenEditDialog() {}
-
-void KorvaneMainForm::slotMediaPlayerEditingModeChanged() {}
 
 void KorvaneMainForm::slotInitCaddyMsgFinished()
 {

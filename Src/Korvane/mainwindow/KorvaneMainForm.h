@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IKvTimelineEventObserver.h"
 #include "KvUIView.h"
 
 #include <QElapsedTimer>
@@ -12,7 +13,17 @@
 #include <functional>
 #include <memory>
 
+class FMainPlayerPresenter;
+class FQuickStartMgr;
+class FTimelineModulePresenter;
+class FUserDetailCollectHelper;
+class IKvClip;
+class IKvTimeline;
 class KorvaneMainFormPresenter;
+class KvMediaLibraryPresenter;
+class KvSpeechServiceDialog;
+class KvSplitScreenFloatingWidget;
+class KvTextFloatingAdjustWidget;
 class KorvaneTitleBar;
 class KorvaneTitleBarPresenter;
 class KvSplitter;
@@ -39,7 +50,7 @@ struct KvMainFormGeometry
 // on the commands of the screen recorder and the download centre that
 // arrive through the communicator, and keeps the timeline's background
 // render service running while a project is open.
-class KorvaneMainForm : public QFrame, public KvUIView
+class KorvaneMainForm : public QFrame, public KvUIView, public IKvTimelineEventObserver
 {
     Q_OBJECT
 
@@ -67,7 +78,19 @@ public:
     // then the project document service's exit.
     bool canQuit();
     bool dispatchMessage(KvMessage *message) override;
+    void onTimelineEvents(const KvTimelineEventList &events) override;
+    void onTimelineReleased(IKvTimeline *timeline) override;
+    void startRenderService();
+    void stopRenderService();
+    void initSpeechServiceDialog();
+    KvSpeechServiceDialog *speechServiceDialog() const { return m_speechDialog.get(); }
+    void popupMatchProjDlg(KvMessage *message);
 
+    FTimelineModulePresenter *timelinePresenter() const { return m_timelinePresenter; }
+    KvMediaLibraryPresenter *mediaLibraryPresenter() const { return m_mediaLibraryPresenter; }
+    FMainPlayerPresenter *mainPlayerPresenter() const { return m_playerPresenter; }
+    KvTextFloatingAdjustWidget *textFloatingWidget() const { return m_textFloatingWidget; }
+    FQuickStartMgr *quickStartMgr() const { return m_quickStartMgr; }
     KorvaneTitleBar *titleBar() const { return m_titleBar; }
     KorvaneTitleBarPresenter *titleBarPresenter() const { return m_titleBarPresenter; }
     KvSplitter *outerSplitter() const { return m_outerSplitter; }
@@ -109,6 +132,12 @@ public slots:
     // The project is settled first; then back to the start page.
     void slotBackHomepage();
     void slotShowUpgradeCycleChangeNotice();
+    void slotSrtProductFileGenerate(const QString &filepath, const QString &folderName, IKvClip *clip,
+                                    qint64 beginPos, bool isStart);
+    void slotFindMatterLocation(const QString &filepath);
+    void slotAudioFileGenerate(const QString &filepath, IKvClip *clip);
+    void slotSrtFileGenerate(const QString &filepath, IKvClip *clip, IKvTimeline *timeline);
+    void slotTaskFinisted();
     void slotHasReward(bool isReward);
     void refreshProjectTitle();
 
@@ -123,11 +152,16 @@ private:
     void onHintTimeout();
     void stopHintBlinking();
     void restartRequest();
+    void bringToFront();
     void showCenterTip(const QString &text);
     void showInformation(const QString &title, const QString &text, const char *objectName);
     bool dispatchDialogMessage(KvMessage *message);
-    void importMedia(const QStringList &paths, int source);
+    void updateTextFloatingWidget();
+    void openSpeechParameters(KvMessage *message, bool textToSpeech);
+    bool guideMessage(KvMessage *message);
 
+    // Declaration order is destruction order for the owned ones.
+    KvSplitScreenFloatingWidget *m_splitScreenWidget = nullptr;
     KvSplitter *m_outerSplitter = nullptr;
     KvSplitter *m_upperSplitter = nullptr;
     QWidget *m_line = nullptr;
@@ -135,6 +169,13 @@ private:
     KorvaneMainFormPresenter *m_presenter = nullptr;
     KorvaneTitleBarPresenter *m_titleBarPresenter = nullptr;
     QStackedWidget *m_moduleStack = nullptr;
+    FTimelineModulePresenter *m_timelinePresenter = nullptr;
+    FMainPlayerPresenter *m_playerPresenter = nullptr;
+    KvMediaLibraryPresenter *m_mediaLibraryPresenter = nullptr;
+    // A child of the player view, created on first need.
+    KvTextFloatingAdjustWidget *m_textFloatingWidget = nullptr;
+    std::unique_ptr<KvSpeechServiceDialog> m_speechDialog;
+    FQuickStartMgr *m_quickStartMgr = nullptr;
     QWidget *m_playerView = nullptr;
     QWidget *m_timelineView = nullptr;
     bool m_firstShow = true;
@@ -143,6 +184,8 @@ private:
     bool m_hasReward = false;
     QTimer m_hintTimer;
     QElapsedTimer m_hintElapsed;
+    std::unique_ptr<FUserDetailCollectHelper> m_userDetailCollector;
     QStringList m_pendingMediaList;
+    IKvTimeline *m_observedTimeline = nullptr;
     std::function<bool()> m_speechCloseCheck;
 };

@@ -10,6 +10,7 @@
 #include "KvCommunicatorCommands.h"
 #include "KvCommunicatorMsg.h"
 #include "KvExportTrack.h"
+#include "KvMediaImportMessage.h"
 #include "KvMainWindowTracking.h"
 
 #include <QFileInfo>
@@ -33,10 +34,7 @@ void KorvaneMainForm::slotReceveMsgFrom(const QString &msg)
         const QStringList contents = message.contents();
         if (command == KvCommand::ReopenApp) {
             if (isMinimized()) {
-                setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-                show();
-                raise();
-                activateWindow();
+                bringToFront();
             } else if (!isVisible()) {
                 show();
             }
@@ -51,9 +49,7 @@ void KorvaneMainForm::slotReceveMsgFrom(const QString &msg)
             if (!contents.isEmpty())
                 processFileFromScreenRecorder(contents);
         } else if (command == KvCommand::RecorderEixtNotifiy) {
-            show();
-            raise();
-            activateWindow();
+            bringToFront();
         } else if (command == KvCommand::DownloadcenterDownloadResultEffect) {
             m_presenter->handleDownloadResult(contents);
         }
@@ -71,11 +67,19 @@ void KorvaneMainForm::processFileFromScreenRecorder(const QStringList &strConten
     record.source = QStringLiteral("record");
     KvExportTrack::trackExportSuccessInRecord(record);
 
+    bringToFront();
+    if (QFileInfo::exists(path))
+        m_presenter->importMedia({path}, KvMediaImportMessage::SourceScreenRecorder);
+    else
+        KV_LOG_INFO("the recorded file %s does not exist; nothing imported", KV_CSTR(path));
+}
+
+void KorvaneMainForm::bringToFront()
+{
+    // The recorder minimized the window when it started.
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
-    if (QFileInfo::exists(path))
-        m_presenter->importMedia({path}, KorvaneMainFormPresenter::kImportFromRecorder);
-    else
-        KV_LOG_INFO("the recorded file %s does not exist; nothing imported", KV_CSTR(path));
 }

@@ -5,6 +5,7 @@
 
 #include "FMaskManager.h"
 #include "FMessageDialog.h"
+#include "FQuickStartMgr.h"
 #include "IKvBaseLog.h"
 #include "IKvProject.h"
 #include "IKvProjectManager.h"
@@ -13,8 +14,10 @@
 #include "KvCustomProductInfo.h"
 #include "KvDataMessage.h"
 #include "KvEditingViewType.h"
+#include "KvEditingMessageId.h"
 #include "KvMainFormMessageId.h"
 #include "KvMainWindowTracking.h"
+#include "KvMediaImportMessage.h"
 #include "KvTipWidget.h"
 #include "KvToast.h"
 
@@ -49,7 +52,7 @@ bool KorvaneMainForm::dispatchMessage(KvMessage *message)
         const IKvProject *project = IKvProjectManager::getInstance()->currentProject();
         if (project && project->mediaCount() > 0) {
             KvMainWindowTracking::send(KvMainWindowTracking::ExportButton);
-            KvMessage stop(KvMainFormMsg::StopPlayback);
+            KvMessage stop(KvEditingMessageId::PlayerStop);
             sendMessageToScene(&stop);
             const QVariantList numbers = data ? data->data().toList() : QVariantList();
             emit sigExportTimeline(numbers.value(0).toInt(), numbers.value(1).toInt());
@@ -109,11 +112,13 @@ bool KorvaneMainForm::dispatchMessage(KvMessage *message)
         applyScreenOrientation(config->isVerticalScreen());
         break;
     }
-    case KvMainFormMsg::MediaImported:
+    case KvEditingMessageId::MediaImported:
+        if (m_quickStartMgr->isRunning() && m_quickStartMgr->quickStartState() == FQuickStartMgr::ImportMedia)
+            m_quickStartMgr->continueGuide();
         if (!m_presenter->isPlayerPlaying() && !m_pendingMediaList.isEmpty()) {
             const QStringList pending = m_pendingMediaList;
             m_pendingMediaList.clear();
-            m_presenter->importMedia(pending, KorvaneMainFormPresenter::kImportFromCloud);
+            m_presenter->importMedia(pending, KvMediaImportMessage::SourceCloudDownload);
         }
         return KvUIView::dispatchMessage(message);
     default:

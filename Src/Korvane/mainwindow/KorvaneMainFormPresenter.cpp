@@ -8,6 +8,7 @@
 #include "KvAppSettings.h"
 #include "KvCommunicatorServer.h"
 #include "KvDataMessage.h"
+#include "KvEditingMessageId.h"
 #include "KvMainFormMessageId.h"
 #include "KvUIView.h"
 
@@ -46,7 +47,6 @@ bool KorvaneMainFormPresenter::isScreenRecorderRunning()
     return KvCommunicatorServer::GetInstance()->IsProcessStarted(screenRecorderPath());
 }
 
-void KorvaneMainFormPresenter::initServices() {}
 
 bool KorvaneMainFormPresenter::dispatchMessage(KvMessage *message)
 {
@@ -84,7 +84,7 @@ bool KorvaneMainFormPresenter::dispatchMessage(KvMessage *message)
     case KvMainFormMsg::FeedbackFromProject:
         settings().GetGeneralSetting().SetMediaMatchProjShow(true);
         reset();
-        d->send(KvMainFormMsg::HidePropertyPanel);
+        d->send(KvEditingMessageId::HidePropertyPanel);
         return true;
     case KvMainFormMsg::ExceptionFeedback: {
         QWidget *parent = view() ? view()->widget() : nullptr;
@@ -106,10 +106,10 @@ bool KorvaneMainFormPresenter::dispatchMessage(KvMessage *message)
         if (data && data->data().toBool())
             d->processAutoRenderFolderChanged();
         return false;
-    case KvMainFormMsg::ShowPropertyPanel:
+    case KvEditingMessageId::ShowPropertyPanel:
         emit sigShowPropertyPanel(true);
         return false;
-    case KvMainFormMsg::HidePropertyPanel:
+    case KvEditingMessageId::HidePropertyPanel:
         emit sigShowPropertyPanel(false);
         emit sigHideTextController();
         return false;

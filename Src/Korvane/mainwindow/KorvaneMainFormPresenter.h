@@ -7,7 +7,12 @@
 
 #include <memory>
 
+class FMainPlayerPresenter;
+class FTimelineModulePresenter;
+class IKvTimeline;
 class KorvaneMainFormPresenterPrivate;
+class KvMediaLibraryPresenter;
+class KvProjectPlayer;
 
 // The presenter of the main form. It receives the messages that the editing
 // modules send upward, turns some into signals for the form, and runs the
@@ -19,9 +24,6 @@ class KorvaneMainFormPresenter : public KvPresenter
     Q_OBJECT
 
 public:
-    // Where an import of media comes from (the media library counts them).
-    static constexpr int kImportFromRecorder = 3;
-    static constexpr int kImportFromCloud = 5;
 
     explicit KorvaneMainFormPresenter(QObject *parent = nullptr);
     ~KorvaneMainFormPresenter() override;
@@ -30,9 +32,13 @@ public:
     static QString screenRecorderPath();
     static bool isScreenRecorderRunning();
 
-    // Called by the form once its modules exist: the playhead and clip
-    // selector connectors.
+    // Called by the form once its modules exist: the module presenters it
+    // built, then the playhead and clip selector connectors.
+    void setModulePresenters(FTimelineModulePresenter *timeline, KvMediaLibraryPresenter *mediaLibrary,
+                             FMainPlayerPresenter *player);
     void initServices();
+    IKvTimeline *timeline() const;
+    KvProjectPlayer *player() const;
 
     bool dispatchMessage(KvMessage *message) override;
 
@@ -41,7 +47,9 @@ public:
     void stopMainPlayer();
     bool isPlayerPlaying() const;
     bool selectionKeepsOwnPanel() const;
-    void importMedia(const QStringList &paths, int source);
+    // Sends an import of files to the media library; the library item of
+    // the first file, -1 when nothing was imported.
+    int importMedia(const QStringList &paths, int source);
     void handleDownloadResult(const QStringList &contents);
     void handleDownloadFolderChanged();
     bool isPlayerMuted() const;
@@ -51,7 +59,7 @@ public:
     bool isPlayheadConnectorEnabled() const;
     // A timeline recording message: phase 0 starts at the playhead, 1 moves
     // to `position`, 2 places the imported clip.
-    void sendRecordingPhase(int phase, qint64 position);
+    void sendRecordingPhase(int phase, qint64 position, int mediaItem = -1);
     // Before a voice-over starts inside the timeline: the position goes to
     // the modules (7005) and playback starts from it (7009).
     void prepareRecordingAtPlayhead();

@@ -1,6 +1,10 @@
 #include "KorvaneMainFormPresenterPrivate.h"
 
 #include "FFolderSettings.h"
+#include "FMainPlayerPresenter.h"
+#include "FMainPlayheadConnector.h"
+#include "FTimelineModulePresenter.h"
+#include "FTimelineModuleWidget.h"
 #include "FGeneralSettings.h"
 #include "IKvBaseLog.h"
 #include "KorvaneMainFormPresenter.h"
@@ -9,7 +13,11 @@
 #include "KvCommunicatorCommands.h"
 #include "KvCommunicatorServer.h"
 #include "KvDataMessage.h"
+#include "KvClipSelectorConnector.h"
 #include "KvExportTrack.h"
+#include "KvMediaImportMessage.h"
+#include "KvMediaLibraryPresenter.h"
+#include "KvEditingMessageId.h"
 #include "KvMainFormMessageId.h"
 #include "KvMainFormMinimizeMessage.h"
 #include "KvMainWindowTracking.h"
@@ -21,6 +29,8 @@
 
 KorvaneMainFormPresenterPrivate::KorvaneMainFormPresenterPrivate(KorvaneMainFormPresenter *owner)
     : owner(owner)
+    , playheadConnector(std::make_unique<FMainPlayheadConnector>())
+    , clipSelectorConnector(std::make_unique<KvClipSelectorConnector>())
 {
 }
 
@@ -90,11 +100,11 @@ void KorvaneMainFormPresenterPrivate::startVoiceOverRecording()
     view->setAttribute(Qt::WA_DeleteOnClose);
     audioRecordView = view;
     QObject::connect(view, &KvAudioRecordView::sigStartCaptureFailed, owner, [this] {
-        send(KvMainFormMsg::StopPlayback);
+        send(KvEditingMessageId::PlayerStop);
         owner->setPlayheadConnectorEnabled(true);
     });
     QObject::connect(view, &KvAudioRecordView::sigStartCapture, owner, [this] {
-        owner->sendRecordingPhase(0, -1);
+        owner->sendRecordingPhase(0, 0);
         owner->setPlayheadConnectorEnabled(false);
         owner->prepareRecordingAtPlayhead();
     });
@@ -117,10 +127,10 @@ void KorvaneMainFormPresenterPrivate::finishVoiceOver(const QString &path, const
         const QVariantMap facts = KvExportTrack::parseObject(info);
         if (!facts.isEmpty())
             KvMainWindowTracking::sendFields(KvMainWindowTracking::AudioRecording, facts);
-        owner->importMedia({path}, KorvaneMainFormPresenter::kImportFromRecorder);
-        owner->sendRecordingPhase(2, -1);
+        const int item = owner->importMedia({path}, KvMediaImportMessage::SourceVoiceOver);
+        owner->sendRecordingPhase(2, 0, item);
     }
-    send(KvMainFormMsg::StopPlayback);
+    send(KvEditingMessageId::PlayerStop);
     owner->setPlayheadConnectorEnabled(true);
 }
 
@@ -154,7 +164,7 @@ void KorvaneMainFormPresenterPrivate::processWebcamFile(const QString &path, con
     KvExportTrackRecord record = KvExportTrack::recordFromRecorder(path, info, fileInfo);
     record.source = QStringLiteral("record");
     KvExportTrack::trackExportSuccessInRecord(record);
-    owner->importMedia({path}, KorvaneMainFormPresenter::kImportFromRecorder);
+    owner->importMedia({path}, KvMediaImportMessage::SourceWebcam);
 }
 
 void KorvaneMainFormPresenterPrivate::processAutoRenderFolderChanged()

@@ -5,8 +5,15 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
+
+class FMainPlayerPresenter;
+class FMainPlayheadConnector;
+class FTimelineModulePresenter;
 class KorvaneMainFormPresenter;
 class KvAudioRecordView;
+class KvClipSelectorConnector;
+class KvMediaLibraryPresenter;
 class KvWebcamRecordView;
 
 // The main form presenter's state and its longer operations: recording and
@@ -30,9 +37,14 @@ public:
     void sendData(int code, const QVariant &data);
 
     KorvaneMainFormPresenter *owner;
+    std::unique_ptr<FMainPlayheadConnector> playheadConnector;
+    std::unique_ptr<KvClipSelectorConnector> clipSelectorConnector;
     QList<QString> list;
     QPointer<KvWebcamRecordView> webcamRecordView;
     QPointer<KvAudioRecordView> audioRecordView;
     bool savedMuteState = false;
-    bool playheadConnectorEnabled = true;
+    // The form's module presenters; the form outlives its presenter.
+    QPointer<FTimelineModulePresenter> timelinePresenter;
+    QPointer<KvMediaLibraryPresenter> mediaLibraryPresenter;
+    QPointer<FMainPlayerPresenter> playerPresenter;
 };

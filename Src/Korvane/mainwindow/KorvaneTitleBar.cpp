@@ -26,9 +26,13 @@ const QString kSeparator = QStringLiteral(" : ");
 
 KorvaneTitleBar::KorvaneTitleBar(KorvaneTitleBarPresenter *presenter, KvUIView *parentView, QWidget *parent)
     : QFrame(parent)
-    , KvUIView(this, parentView)
+    , KvUIView(this)
     , m_presenter(presenter)
 {
+    // The title bar talks to the form's scene directly: as a child view it
+    // would outlive the form's view base during the form's destruction.
+    if (parentView)
+        setScene(parentView->scene());
     QWidget *topLevel = window();
     topLevel->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowSystemMenuHint
                              | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Codes of the messages that the main window, its presenters and the editing
-// modules exchange. The numbers are fixed: the modules answer to them too.
+// Codes of the messages that the main window and its presenters answer.
+// The numbers are fixed: the modules send them. Codes that the editing
+// modules answer are in KvEditingMessageId.
 namespace KvMainFormMsg {
 
 // Requests of the modules that the main form presenter answers.
@@ -33,26 +34,14 @@ constexpr int ShowPreferences = 1103;
 constexpr int OnlineSupport = 1104;
 constexpr int PresenterHandledFirst = 1000;  // 1000..3000 belong to the presenter
 constexpr int PresenterHandledLast = 3000;
-constexpr int MediaImported = 3024;
 constexpr int GuideAddTrack = 3025;
 constexpr int StartGuidedTour = 3026;
-constexpr int QuickStartLayout = 3028;
-constexpr int QuickStartState = 3029;
-constexpr int IsPlayerPlaying = 3030;
 constexpr int AiRequirementNotice = 3032;
 constexpr int OpenFxDownload = 3033;
 constexpr int AutoRenderFolderChanged = 5023;
 
 // Sent by the main window to its modules.
-constexpr int RecordingPosition = 7005;
-constexpr int PlayerTimelineChanged = 7008;
-constexpr int RecordingPlayFrom = 7009;
-constexpr int StopPlayback = 7011;
 constexpr int ToggleVerticalScreen = 7015;
-constexpr int ShowPropertyPanel = 9005;
-constexpr int HidePropertyPanel = 9006;
-constexpr int EndColorMatch = 9015;
-constexpr int MediaLibraryReloadRecent = 1012;
 
 // Preferences that concern the project manager and the render cache.
 constexpr int AutoBackupSwitch = 10006;
