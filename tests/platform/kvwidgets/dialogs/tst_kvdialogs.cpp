@@ -45,6 +45,10 @@ private slots:
     void messageDialogKinds_data();
     void messageDialogKinds();
     void messageDialogCheckBoxAfterExec();
+    void messageDialogFrameless_data();
+    void messageDialogFrameless();
+    void messageDialogLongText_data();
+    void messageDialogLongText();
     void progressDialog_data();
     void progressDialog();
 };
@@ -237,6 +241,93 @@ void tst_KvDialogs::messageDialogCheckBoxAfterExec()
     });
     QCOMPARE(dialog.DoModal(), 2);
     QVERIFY(dialog.isChecked());
+}
+
+// A message wears the editor's own title bar, so it can be moved and closed
+// where no window manager draws one; Escape and the close button both give
+// Closed, and Enter takes the first button.
+void tst_KvDialogs::messageDialogFrameless_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("close button") << "close" << int(FMessageDialog::Closed);
+    QTest::newRow("escape") << "escape" << int(FMessageDialog::Closed);
+    QTest::newRow("enter") << "enter" << int(FMessageDialog::Yes);
+    QTest::newRow("second button") << "no" << int(FMessageDialog::No);
+}
+
+void tst_KvDialogs::messageDialogFrameless()
+{
+    QFETCH(QString, action);
+    QFETCH(int, expected);
+
+    FMessageDialog dialog;
+    dialog.setTitle(QStringLiteral("Korvane"));
+    dialog.setText(QStringLiteral("Save the project?"));
+    dialog.addButton(QStringLiteral("Yes"), FMessageDialog::Yes);
+    dialog.addButton(QStringLiteral("No"), FMessageDialog::No);
+    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(dialog.title(), QStringLiteral("Korvane"));
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("KvFramelessDialog_Title"))->text(), QStringLiteral("Korvane"));
+    QVERIFY(dialog.button(FMessageDialog::Yes)->isDefault());
+    QCOMPARE(dialog.button(FMessageDialog::Yes)->objectName(), QStringLiteral("FMessageDialog_Button3"));
+    whenShown(&dialog, [&] {
+        QVERIFY(dialog.closeButton()->isVisible());
+        if (action == QLatin1String("close"))
+            dialog.closeButton()->click();
+        else if (action == QLatin1String("escape"))
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else if (action == QLatin1String("enter"))
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        else
+            dialog.button(FMessageDialog::No)->click();
+    });
+    QCOMPARE(dialog.DoModal(), expected);
+}
+
+// Paths and addresses in a message wrap inside the dialog instead of being
+// cut off, and text() keeps what the caller gave.
+void tst_KvDialogs::messageDialogLongText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("widthClass");
+
+    QTest::newRow("short") << "The project was saved." << int(KvFramelessDialog::NarrowWidth);
+    QTest::newRow("long path") << "Cannot open /home/user/Videos/Korvane Projects/2026/summer_holiday_final_cut_v3.kvproj"
+                               << int(KvFramelessDialog::StandardWidth);
+    QTest::newRow("one unbroken run") << QString(300, QLatin1Char('x')) << int(KvFramelessDialog::StandardWidth);
+    QTest::newRow("many words") << QString("word ").repeated(80).trimmed() << int(KvFramelessDialog::StandardWidth);
+    QTest::newRow("empty") << QString() << int(KvFramelessDialog::NarrowWidth);
+}
+
+void tst_KvDialogs::messageDialogLongText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, widthClass);
+
+    FMessageDialog dialog;
+    dialog.setTitle(QStringLiteral("Korvane"));
+    dialog.setText(text);
+    QCOMPARE(dialog.text(), text);
+    QCOMPARE(int(dialog.widthClass()), widthClass);
+    auto *label = dialog.findChild<QLabel *>(QStringLiteral("FMessageDialog_Text"));
+    QCOMPARE(label->accessibleName(), text);
+    QCOMPARE(label->text().remove(QChar(0x200B)), text);
+    dialog.addButton(QStringLiteral("OK"), FMessageDialog::Ok);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.width(), widthClass);
+    // Every line of the text fits the label.
+    QVERIFY2(label->width() < dialog.width(), qPrintable(QString::number(label->width())));
+    QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    QTextLayout layout(label->text(), label->font());
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->width());
+        QVERIFY2(line.naturalTextWidth() <= label->width(), "a line is wider than the label");
+    }
+    layout.endLayout();
 }
 
 void tst_KvDialogs::progressDialog_data()

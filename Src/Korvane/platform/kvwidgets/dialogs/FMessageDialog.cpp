@@ -8,11 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QVariant>
 
 namespace {
-
-const char *const kResultProperty = "messageDialogResult";
 
 FMessageDialog::Answerer &answerer()
 {
@@ -20,34 +17,50 @@ FMessageDialog::Answerer &answerer()
     return s_answerer;
 }
 
-// The editor's dark skin. Set on the dialog itself, so that it wins over
-// whatever style sheet the page it opens over passes down.
+// The message's own parts. Set on the dialog itself, so that they win over
+// whatever style sheet the page it opens over passes down; title bar, frame
+// and button bar come from the application's skin.
 const char kStyleSheet[] = R"(
-FMessageDialog { background: @surfaceBg; border: 1px solid @controlBorder; }
-QLabel { color: @textBright; font-size: 13px; }
+#FMessageDialog_Text { color: @textBright; font-size: 13px; }
 QCheckBox { color: @text; }
 QPushButton { color: @textBright; background: @controlBg; border: 1px solid @controlBorder; border-radius: 6px;
               padding: 7px 18px; font-size: 13px; min-width: 64px; }
 QPushButton:hover { background: @controlHoverBg; border-color: @controlHoverBorder; }
-QPushButton:default { background: @accent; border: none; color: @accentText; font-weight: 600; }
-QPushButton:default:hover { background: @accentHover; }
+QPushButton:default, QPushButton[primary="true"] { background: @accent; border: none; color: @accentText;
+                                                   font-weight: 600; }
+QPushButton:default:hover, QPushButton[primary="true"]:hover { background: @accentHover; }
 )";
 
 constexpr int kIconSize = 28;
+// Past these, a message gets the standard width instead of the narrow one.
+constexpr int kNarrowTextLength = 240;
+constexpr int kNarrowRunLength = 40;
+// Runs of this many characters without a break point get one.
+constexpr int kLongRun = 24;
+
+const QChar kBreak(0x200B); // zero width space
+
+int longestRun(const QString &text)
+{
+    int longest = 0;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        longest = qMax(longest, run);
+    }
+    return longest;
+}
 
 } // namespace
 
 FMessageDialog::FMessageDialog(QWidget *parent)
-    : QDialog(parent)
-    , m_icon(new QLabel(this))
-    , m_text(new QLabel(this))
-    , m_checkBox(new QCheckBox(this))
-    , m_buttons(new QHBoxLayout)
+    : KvFramelessDialog(parent, NarrowWidth)
+    , m_icon(new QLabel(contentWidget()))
+    , m_text(new QLabel(contentWidget()))
+    , m_checkBox(new QCheckBox(contentWidget()))
 {
     setObjectName(QStringLiteral("FMessageDialog"));
-    setModal(true);
     setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
-    setMinimumWidth(380);
     m_text->setObjectName(QStringLiteral("FMessageDialog_Text"));
     m_text->setWordWrap(true);
     m_text->setTextFormat(Qt::PlainText);
@@ -62,36 +75,50 @@ FMessageDialog::FMessageDialog(QWidget *parent)
     message->setSpacing(14);
     message->addWidget(m_icon, 0, Qt::AlignTop);
     message->addWidget(m_text, 1);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(contentWidget());
     layout->setContentsMargins(24, 20, 24, 18);
     layout->setSpacing(16);
     layout->addLayout(message);
     layout->addWidget(m_checkBox);
-    m_buttons->addStretch();
-    layout->addLayout(m_buttons);
 }
 
 FMessageDialog::~FMessageDialog() = default;
 
-void FMessageDialog::setTitle(const QString &title)
-{
-    setWindowTitle(title);
-}
-
-QString FMessageDialog::title() const
-{
-    return windowTitle();
-}
-
 void FMessageDialog::setText(const QString &text)
 {
-    m_text->setText(text);
+    m_plainText = text;
+    m_text->setText(wrappableText(text));
     m_text->setAccessibleName(text);
+    const bool narrow = text.size() <= kNarrowTextLength && longestRun(text) <= kNarrowRunLength;
+    setWidthClass(narrow ? NarrowWidth : StandardWidth);
 }
 
 QString FMessageDialog::text() const
 {
-    return m_text->text();
+    return m_plainText;
+}
+
+QString FMessageDialog::wrappableText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    int run = 0;
+    for (const QChar c : text) {
+        out += c;
+        if (c.isSpace()) {
+            run = 0;
+            continue;
+        }
+        ++run;
+        // After a separator where there is one, anywhere in a run that has none.
+        const bool separator = c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('_')
+            || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char('?') || c == QLatin1Char('&');
+        if ((separator && run >= 2) || run >= kLongRun) {
+            out += kBreak;
+            run = 0;
+        }
+    }
+    return out;
 }
 
 void FMessageDialog::setKind(Kind kind)
@@ -113,34 +140,11 @@ void FMessageDialog::setKind(Kind kind)
 
 QPushButton *FMessageDialog::addButton(const QString &text, int result)
 {
-    auto *pushButton = new QPushButton(text, this);
+    const bool first = buttonTexts().isEmpty();
+    QPushButton *pushButton = KvFramelessDialog::addButton(text, result, first);
     pushButton->setObjectName(QStringLiteral("FMessageDialog_Button%1").arg(result));
-    pushButton->setAccessibleName(text);
-    pushButton->setProperty(kResultProperty, result);
-    pushButton->setDefault(buttonTexts().isEmpty());
-    m_buttons->addWidget(pushButton);
-    connect(pushButton, &QPushButton::clicked, this, [this, result] { done(result); });
+    pushButton->setDefault(first);
     return pushButton;
-}
-
-QStringList FMessageDialog::buttonTexts() const
-{
-    QStringList texts;
-    for (int i = 0; i < m_buttons->count(); ++i) {
-        if (auto *pushButton = qobject_cast<QPushButton *>(m_buttons->itemAt(i)->widget()))
-            texts << pushButton->text();
-    }
-    return texts;
-}
-
-QPushButton *FMessageDialog::button(int result) const
-{
-    for (int i = 0; i < m_buttons->count(); ++i) {
-        auto *pushButton = qobject_cast<QPushButton *>(m_buttons->itemAt(i)->widget());
-        if (pushButton && pushButton->property(kResultProperty).toInt() == result)
-            return pushButton;
-    }
-    return nullptr;
 }
 
 void FMessageDialog::setCheckBoxText(const QString &text)

@@ -1,23 +1,26 @@
 #pragma once
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
+
 #include <QStringList>
 
 #include <functional>
 
 class QCheckBox;
-class QHBoxLayout;
 class QLabel;
 class QPushButton;
 
 // A message of the editor: a title, a text, one or more buttons and an
-// optional check box. Each button carries the number that DoModal returns
-// when it is clicked; closing the dialog without a button returns Closed.
+// optional check box, in the editor's frameless dialog (its own title bar
+// with a close button, so it moves and closes without a window manager).
+// Each button carries the number that DoModal returns when it is clicked;
+// the close button and Escape return Closed.
 //
 // Tests (and front ends without a screen) answer messages through the
 // answerer: while one is set, DoModal hands it the filled dialog instead of
-// running an event loop, and returns what it answers.
-class FMessageDialog : public QDialog
+// running an event loop, and returns what it answers. Messages have their
+// own answerer, apart from other frameless dialogs'.
+class FMessageDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -42,18 +45,16 @@ public:
     explicit FMessageDialog(QWidget *parent = nullptr);
     ~FMessageDialog() override;
 
-    void setTitle(const QString &title);
-    QString title() const;
+    // The title is the frameless dialog's (setTitle, title).
     void setText(const QString &text);
     QString text() const;
     void setKind(Kind kind);
     Kind kind() const { return m_kind; }
 
-    // Buttons appear left to right in the order they are added.
+    // Buttons appear left to right in the order they are added; the first is
+    // the default one (Enter) and drawn in the accent colour. button(result)
+    // and buttonTexts() come from the frameless dialog.
     QPushButton *addButton(const QString &text, int result);
-    QStringList buttonTexts() const;
-    // The button that returns `result`; null when there is none.
-    QPushButton *button(int result) const;
 
     // An empty text hides the check box.
     void setCheckBoxText(const QString &text);
@@ -78,10 +79,14 @@ public:
     static void setAnswerer(Answerer answerer);
     static bool hasAnswerer();
 
+    // The text as the label shows it: long unbroken runs (paths, addresses)
+    // get invisible break points so that they wrap instead of being cut off.
+    static QString wrappableText(const QString &text);
+
 private:
     QLabel *m_icon;
     QLabel *m_text;
     QCheckBox *m_checkBox;
-    QHBoxLayout *m_buttons;
+    QString m_plainText;
     Kind m_kind = Information;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+class QLineEdit;
+class QString;
 class QWidget;
 
 // Process-wide helpers of the widget library. GUI thread only.
@@ -10,4 +12,9 @@ public:
     // other instances bring to the front. Forgotten when the widget dies.
     static void gSetMainWindow(QWidget *window);
     static QWidget *gMainWindow();
+
+    // Turns on the line edit's clear button and gives it `name` as
+    // accessible name and tool tip: Qt's own clear button has neither, so a
+    // screen reader would find a nameless button in every search field.
+    static void enableClearButton(QLineEdit *lineEdit, const QString &name);
 };
