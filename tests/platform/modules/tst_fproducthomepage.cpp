@@ -11,12 +11,14 @@
 #include "KvProjectSuffixHelper.h"
 
 #include "KvTestLog.h"
+#include "../kvwidgets/KvAccessibilityAudit.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -123,9 +125,11 @@ private slots:
             QCOMPARE(QFileInfo(emitted).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
         } else {
             QVERIFY(log.hasError("does not exist"));
-            auto *box = page.findChild<QMessageBox *>("FProductHomePage_MissingProjectMessage");
+            auto *box = page.findChild<QDialog *>("FProductHomePage_MissingProjectMessage");
             QVERIFY(box);
-            QVERIFY(box->text().contains(fileName));
+            QVERIFY(box->isVisible());
+            QVERIFY(box->windowFlags() & Qt::FramelessWindowHint);
+            QVERIFY(box->findChild<QLabel *>("FMessageDialog_Text")->accessibleName().contains(fileName));
             box->close();
         }
     }
@@ -300,6 +304,37 @@ private slots:
         page.accept();
         QVERIFY(!page.isVisible());
         QCOMPARE(asked, 1);
+    }
+
+    // Every control of the page can be found by name through the
+    // accessibility tree, whatever the page shows.
+    void controlsHaveAccessibleNames_data()
+    {
+        QTest::addColumn<bool>("recentProjects");
+        QTest::addColumn<bool>("loggedIn");
+        QTest::newRow("new installation") << false << false;
+        QTest::newRow("recent projects, templates, logged in") << true << true;
+    }
+
+    void controlsHaveAccessibleNames()
+    {
+        QFETCH(bool, recentProjects);
+        QFETCH(bool, loggedIn);
+        if (recentProjects) {
+            recent()->add(writeProject(m_dir->filePath("Kept.kvproj"), KvProjectType::Normal), KvProjectType::Normal);
+            recent()->add(m_dir->filePath("Gone.kvproj"), KvProjectType::Normal);
+        }
+        if (loggedIn)
+            QVERIFY(IKvAccountService::getInstance()->loginByUserPwd("dave", "pw"));
+        FProductHomePage page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QTRY_VERIFY(!page.presenter()->templates().isEmpty());
+        // The search field's clear button shows once there is text to clear.
+        auto *search = page.findChild<QLineEdit *>("FProductHomePage_SearchEdit");
+        QTest::keyClicks(search, "fade");
+        const QStringList unnamed = KvAccessibilityAudit::unnamedControls(&page);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
     }
 
 private:

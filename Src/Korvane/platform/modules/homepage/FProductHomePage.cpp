@@ -2,6 +2,7 @@
 
 #include "FHomePageArt.h"
 #include "FHomeTemplateItem.h"
+#include "FMessageDialog.h"
 #include "FProductHomePagePresenter.h"
 #include "FRecentThumbnailLoader.h"
 #include "IKvAppInfo.h"
@@ -9,6 +10,7 @@
 #include "KvCloseRequest.h"
 #include "KvProjectSuffixHelper.h"
 #include "KvSkin.h"
+#include "KvUtility.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -19,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -96,7 +97,6 @@ FProductHomePage::FProductHomePage(QWidget *parent)
     setObjectName(QStringLiteral("FProductHomePage"));
     setWindowTitle(tr("Tessaracorp Korvane X"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
     resize(1100, 700);
     setMinimumSize(960, 600);
 
@@ -118,9 +118,24 @@ FProductHomePage::FProductHomePage(QWidget *parent)
     connect(m_presenter, &FProductHomePagePresenter::sigUserChanged, this, &FProductHomePage::slotUserChanged);
     connect(m_thumbnails, &FRecentThumbnailLoader::sigThumbnailsReady, this, &FProductHomePage::slotThumbnailsReady);
 
+    connect(KvSkin::instance(), &KvSkin::sigPaletteChanged, this, &FProductHomePage::applySkin);
+
     slotRecentListChanged();
     slotTemplatesChanged();
     slotUserChanged();
+    applySkin();
+}
+
+void FProductHomePage::applySkin()
+{
+    setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
+    // Item colours are not reached by the style sheet.
+    const QColor missing = KvSkin::instance()->color(QStringLiteral("textDim"));
+    for (int row = 0; row < m_recentList->count(); ++row) {
+        QListWidgetItem *item = m_recentList->item(row);
+        if (!item->data(kExistsRole).toBool())
+            item->setForeground(missing);
+    }
 }
 
 QWidget *FProductHomePage::buildHeader()
@@ -168,6 +183,7 @@ QWidget *FProductHomePage::buildSidePanel()
 
     m_recentList = new QListWidget(panel);
     m_recentList->setObjectName(QStringLiteral("FProductHomePage_RecentList"));
+    m_recentList->setAccessibleName(tr("Recent Projects"));
     m_recentList->setIconSize(kThumbnailSize);
     m_recentList->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_recentList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -250,7 +266,8 @@ QWidget *FProductHomePage::buildExploreRow()
     m_search = new QLineEdit(row);
     m_search->setObjectName(QStringLiteral("FProductHomePage_SearchEdit"));
     m_search->setPlaceholderText(tr("Search effects..."));
-    m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(tr("Search effects"));
+    KvUtility::enableClearButton(m_search, tr("Clear search"));
     m_search->setFixedWidth(300);
     QPushButton *browse = linkButton(tr("Browse Effects"), QStringLiteral("FProductHomePage_BrowseEffectsLink"), row);
     QPushButton *tutorials = linkButton(tr("Tutorials"), QStringLiteral("FProductHomePage_TutorialsLink"), row);
@@ -313,9 +330,12 @@ void FProductHomePage::slotRecentActivated(QListWidgetItem *item)
     if (m_presenter->openRecentProject(path))
         return;
     // Not modal to the event loop: the page stays responsive while it shows.
-    auto *box = new QMessageBox(QMessageBox::Information, windowTitle(), tr("Project does not exist: ") + path,
-                                QMessageBox::Ok, this);
+    auto *box = new FMessageDialog(this);
     box->setObjectName(QStringLiteral("FProductHomePage_MissingProjectMessage"));
+    box->setKind(FMessageDialog::Alert);
+    box->setTitle(windowTitle());
+    box->setText(tr("Project does not exist: ") + QDir::toNativeSeparators(path));
+    box->addButton(tr("OK"), FMessageDialog::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     slotRecentListChanged();
@@ -336,7 +356,7 @@ void FProductHomePage::slotRecentListChanged()
         item->setData(kExistsRole, exists);
         item->setToolTip(QDir::toNativeSeparators(info.getPath()));
         if (!exists)
-            item->setForeground(QColor(0x6b, 0x70, 0x7c));
+            item->setForeground(KvSkin::instance()->color(QStringLiteral("textDim")));
         if (exists)
             existing << info.getPath();
     }

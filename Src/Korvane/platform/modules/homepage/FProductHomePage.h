@@ -49,6 +49,8 @@ private:
     void slotThumbnailsReady();
     void slotTemplatesChanged();
     void slotUserChanged();
+    // Style sheet and item colours from the skin's palette, again when it changes.
+    void applySkin();
 
     FProductHomePagePresenter *m_presenter = nullptr;
     FRecentThumbnailLoader *m_thumbnails = nullptr;
