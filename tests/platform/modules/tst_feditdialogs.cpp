@@ -11,10 +11,16 @@
 #include "FSilenceDetector.h"
 #include "FSplitUnGroupDialog.h"
 #include "FUserDetailCollectHelper.h"
+#include "../kvwidgets/KvAccessibilityAudit.h"
+#include "KvAudioRecordView.h"
 #include "KvConfig.h"
 #include "KvProject.h"
+#include "KvSpeechServiceDialog.h"
+#include "KvSpeechToTextParamDialog.h"
 #include "KvSplitScreenFloatingWidget.h"
 #include "KvTextFloatingAdjustWidget.h"
+#include "KvTextToSpeechParamDialog.h"
+#include "KvWebcamRecordView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +38,8 @@
 using Segments = QList<QPair<int, int>>; // (milliseconds, amplitude)
 Q_DECLARE_METATYPE(Segments)
 using Ranges = QVector<FSilenceDetector::Range>;
+using WidgetFactory = std::function<QWidget *()>;
+Q_DECLARE_METATYPE(WidgetFactory)
 Q_DECLARE_METATYPE(Ranges)
 
 namespace {
@@ -371,6 +379,42 @@ private slots:
         QVERIFY(helper.shouldAsk());
         QVERIFY(helper.collect("business"));
         QVERIFY(!helper.shouldAsk());
+    }
+
+    // Every control a user can operate is named for screen readers and GUI tests.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<WidgetFactory>("make");
+        static KvProject project(projectWithTracks({0, 1}));
+        QTest::newRow("voice-over") << WidgetFactory([] { return new KvAudioRecordView; });
+        QTest::newRow("webcam") << WidgetFactory([] { return new KvWebcamRecordView; });
+        QTest::newRow("speech service") << WidgetFactory([] { return new KvSpeechServiceDialog; });
+        QTest::newRow("speech to text") << WidgetFactory([] { return new KvSpeechToTextParamDialog; });
+        QTest::newRow("text to speech") << WidgetFactory([] { return new KvTextToSpeechParamDialog; });
+        QTest::newRow("project settings") << WidgetFactory([] { return new FProjectSettingsDialog(&project); });
+        QTest::newRow("silence detection")
+            << WidgetFactory([] { return new FSilenceDetectionDialog({"/media/a.wav"}); });
+        QTest::newRow("audio mixer") << WidgetFactory([] { return new FAudioMixerDialog(&project); });
+        QTest::newRow("audio effect override") << WidgetFactory([] { return new FAudioEffectOverrideDialog; });
+        QTest::newRow("split ungroup") << WidgetFactory([] { return new FSplitUnGroupDialog; });
+        QTest::newRow("feedback") << WidgetFactory(
+            [] { return new FExceptionFeedbackDialog(FExceptionFeedbackDialog::Mode::Information); });
+        QTest::newRow("match project")
+            << WidgetFactory([] { return new FMatchProjectDialog(KvProjectSettings(), KvProjectSettings()); });
+        QTest::newRow("text floating") << WidgetFactory([] {
+            auto *widget = new KvTextFloatingAdjustWidget;
+            widget->setFewerThanTwoTextItems(false);
+            return widget;
+        });
+        QTest::newRow("split screen") << WidgetFactory([] { return new KvSplitScreenFloatingWidget(nullptr); });
+    }
+    void accessibleNames()
+    {
+        QFETCH(WidgetFactory, make);
+        const std::unique_ptr<QWidget> widget(make());
+        widget->show();
+        const QStringList unnamed = KvAccessibilityAudit::unnamedControls(widget.get());
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
     }
 
     void matchProjectRates_data()
