@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QDialog>
+#include <QVBoxLayout>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QSignalSpy>
@@ -335,6 +337,26 @@ private slots:
         QTest::keyClicks(search, "fade");
         const QStringList unnamed = KvAccessibilityAudit::unnamedControls(&page);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
+    }
+
+    // The page's own rules stay on the page: a dialog opening over it looks
+    // as it does anywhere else.
+    void dialogOverPageKeepsItsLook()
+    {
+        FProductHomePage page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const auto grabDialog = [](QWidget *parent) {
+            QDialog dialog(parent);
+            auto *layout = new QVBoxLayout(&dialog);
+            layout->addWidget(new QPushButton("OK", &dialog));
+            layout->addWidget(new QLabel("Text", &dialog));
+            layout->addWidget(new QLineEdit("Edit", &dialog));
+            dialog.resize(200, 120);
+            dialog.show();
+            return dialog.grab().toImage();
+        };
+        QCOMPARE(grabDialog(&page), grabDialog(nullptr));
     }
 
 private:

@@ -34,8 +34,10 @@ const QSize kPreviewSize(196, 110);
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kExistsRole = Qt::UserRole + 1;
 
+// Set on the page's content rather than the page, so that dialogs opening
+// over the page keep the application's skin instead of these rules.
 const char kStyleSheet[] = R"(
-#FProductHomePage { background: @windowBg; }
+#FProductHomePage_Content { background: @windowBg; }
 #FProductHomePage QLabel { color: @text; }
 #FProductHomePage_Header { background: @surfaceBg; border-bottom: 1px solid @line; }
 #FProductHomePage_Logo { color: @textStrong; font-size: 18px; font-weight: 600; }
@@ -105,11 +107,17 @@ FProductHomePage::FProductHomePage(QWidget *parent)
     body->setSpacing(0);
     body->addWidget(buildSidePanel());
     body->addWidget(buildMainPanel(), 1);
-    auto *layout = new QVBoxLayout(this);
+    m_content = new QWidget(this);
+    m_content->setObjectName(QStringLiteral("FProductHomePage_Content"));
+    m_content->setAttribute(Qt::WA_StyledBackground);
+    auto *layout = new QVBoxLayout(m_content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildHeader());
     layout->addLayout(body, 1);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_content);
 
     connect(m_presenter, &FProductHomePagePresenter::sigRecentListChanged, this,
             &FProductHomePage::slotRecentListChanged);
@@ -128,7 +136,7 @@ FProductHomePage::FProductHomePage(QWidget *parent)
 
 void FProductHomePage::applySkin()
 {
-    setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
+    m_content->setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
     // Item colours are not reached by the style sheet.
     const QColor missing = KvSkin::instance()->color(QStringLiteral("textDim"));
     for (int row = 0; row < m_recentList->count(); ++row) {

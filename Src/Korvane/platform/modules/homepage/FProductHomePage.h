@@ -54,6 +54,8 @@ private:
 
     FProductHomePagePresenter *m_presenter = nullptr;
     FRecentThumbnailLoader *m_thumbnails = nullptr;
+    // Holds everything the page shows, and the page's style sheet.
+    QWidget *m_content = nullptr;
     QListWidget *m_recentList = nullptr;
     QLabel *m_emptyRecent = nullptr;
     QHBoxLayout *m_templateRow = nullptr;
