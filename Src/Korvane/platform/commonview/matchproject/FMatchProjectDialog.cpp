@@ -3,30 +3,26 @@
 #include "FMatchProjectConfirmDlgPanel.h"
 
 #include <QGuiApplication>
-#include <QVBoxLayout>
 
 FMatchProjectDialog::FMatchProjectDialog(const KvProjectSettings &media, const KvProjectSettings &project,
                                          QWidget *parent)
-    : QDialog(parent)
-    , m_panel(new FMatchProjectConfirmDlgPanel(media, project, this))
+    : KvFramelessDialog(parent)
+    , m_panel(new FMatchProjectConfirmDlgPanel(media, project))
 {
     setObjectName("FMatchProjectDialog");
-    setWindowTitle(QGuiApplication::applicationDisplayName());
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_panel);
+    setTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(title());
+    // No bottom bar: the panel carries the two choices.
+    setContentWidget(m_panel);
     connect(m_panel, &FMatchProjectConfirmDlgPanel::s_match, this, [this] {
         emit s_match();
-        accept();
+        done(1);
     });
-    connect(m_panel, &FMatchProjectConfirmDlgPanel::s_close, this, &QDialog::reject);
+    connect(m_panel, &FMatchProjectConfirmDlgPanel::s_close, this, [this] { done(0); });
 }
 
 FMatchProjectDialog::~FMatchProjectDialog() = default;
 
-int FMatchProjectDialog::DoModal()
-{
-    return exec();
-}
 
 bool FMatchProjectDialog::isStopAsking() const
 {

@@ -2,14 +2,14 @@
 
 #include "KvProjectData.h"
 
-#include <QDialog>
+#include "KvFramelessDialog.h"
 
 class FMatchProjectConfirmDlgPanel;
 
 // Offers to change the project's settings to those of a medium just added.
 // Titled with the product name; Enter chooses "Match To Media". s_match()
 // comes only from that choice; the caller applies the settings.
-class FMatchProjectDialog : public QDialog
+class FMatchProjectDialog : public KvFramelessDialog
 {
     Q_OBJECT
 
@@ -17,8 +17,7 @@ public:
     FMatchProjectDialog(const KvProjectSettings &media, const KvProjectSettings &project, QWidget *parent = nullptr);
     ~FMatchProjectDialog() override;
 
-    // 1 after "Match To Media", 0 otherwise.
-    int DoModal();
+    // DoModal() answers 1 after "Match To Media", 0 otherwise.
     bool isStopAsking() const;
     FMatchProjectConfirmDlgPanel *panel() const { return m_panel; }
 

@@ -14,6 +14,7 @@ enum class KvTrackEventKind {
     UserInfo,
     EmbedWindowPopup,
     TemplateTimeLinePageButtonClick,
+    ExportSuccess,
     Count
 };
 
@@ -36,6 +37,7 @@ constexpr Row kTable[] = {
     {KvTrackEventKind::UserInfo, "user_info"},
     {KvTrackEventKind::EmbedWindowPopup, "embed_window_popup"},
     {KvTrackEventKind::TemplateTimeLinePageButtonClick, "template_timeline_page_button_click"},
+    {KvTrackEventKind::ExportSuccess, "export_success"},
 };
 
 constexpr bool tableMatchesKinds()

@@ -1,6 +1,6 @@
 #include "KvExportTrack.h"
 
-#include "KvTrackEvent.h"
+#include "KvTrackEvents.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,7 +8,6 @@
 
 namespace {
 
-const char kExportSuccessEvent[] = "export_success";
 const char kRecordSource[] = "record";
 
 } // namespace
@@ -38,7 +37,7 @@ KvExportTrackRecord KvExportTrack::recordFromRecorder(const QString &path, const
 
 void KvExportTrack::trackExportSuccessInRecord(const KvExportTrackRecord &record)
 {
-    KvTrackEvent event(QString::fromLatin1(kExportSuccessEvent));
+    KvTrackEvent event(KvTrackEvents::nameOf(KvTrackEventKind::ExportSuccess));
     event.setField("file_type", record.fileType);
     event.setField("file_format", record.fileFormat);
     event.setField("file_path", record.filePath);
