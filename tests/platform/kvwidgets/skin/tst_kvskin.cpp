@@ -1,4 +1,8 @@
+#include "FMessageDialog.h"
+#include "KvFramelessDialog.h"
+#include "KvProgressDialog.h"
 #include "KvSkin.h"
+#include "KvTabFramelessDialog.h"
 #include "KvTestLog.h"
 
 #include <QtTest>
@@ -67,6 +71,8 @@ private slots:
     void paletteSwapRestylesAndRetints();
     void standardWidgetsAreDark_data();
     void standardWidgetsAreDark();
+    void dialogsWearTheSkin_data();
+    void dialogsWearTheSkin();
 };
 
 void tst_KvSkin::resolve_data()
@@ -275,6 +281,65 @@ void tst_KvSkin::standardWidgetsAreDark()
     // Text and an accent-coloured bar are fine; a light background is not.
     const auto [mean, lightShare] = lightness(widget->grab().toImage());
     QVERIFY2(mean < 0.45 && lightShare < 0.05, qPrintable(QStringLiteral("mean %1, light %2").arg(mean).arg(lightShare)));
+    qApp->setStyleSheet(QString());
+}
+
+// The library's dialogs are dark, with the accent on their primary button;
+// a message keeps that look over a window whose own rules would restyle
+// buttons.
+void tst_KvSkin::dialogsWearTheSkin_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("styledParent");
+    QTest::newRow("frameless dialog") << "frameless" << false;
+    QTest::newRow("tab dialog") << "tabs" << false;
+    QTest::newRow("progress") << "progress" << false;
+    QTest::newRow("message") << "message" << false;
+    QTest::newRow("message over a styled window") << "message" << true;
+}
+
+void tst_KvSkin::dialogsWearTheSkin()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, styledParent);
+    KvSkin::instance()->applyTo(qApp);
+    QWidget parent;
+    parent.setStyleSheet(QStringLiteral("QPushButton { background: #808080; } QLabel { color: #000000; }"));
+    QScopedPointer<KvFramelessDialog> dialog;
+    QPushButton *primary = nullptr;
+    if (kind == "message") {
+        auto *message = new FMessageDialog(styledParent ? &parent : nullptr);
+        message->setKind(FMessageDialog::Question);
+        message->setText(QStringLiteral("Save the project before closing?"));
+        primary = message->addButton(QStringLiteral("Save"), FMessageDialog::Yes);
+        message->addButton(QStringLiteral("Discard"), FMessageDialog::No);
+        dialog.reset(message);
+    } else if (kind == "tabs") {
+        auto *tabs = new KvTabFramelessDialog;
+        tabs->addTab(new QWidget, QStringLiteral("General"));
+        tabs->addTab(new QWidget, QStringLiteral("Folders"));
+        dialog.reset(tabs);
+        primary = dialog->addButton(QStringLiteral("OK"), 1, true);
+    } else if (kind == "progress") {
+        auto *progress = new KvProgressDialog;
+        progress->setProgressTitle(QStringLiteral("Detecting, please wait."));
+        progress->setProgress(30);
+        dialog.reset(progress);
+    } else {
+        dialog.reset(new KvFramelessDialog);
+        primary = dialog->addButton(QStringLiteral("Export"), 1, true);
+        dialog->addButton(QStringLiteral("Cancel"), 0);
+    }
+    dialog->setTitle(QStringLiteral("Korvane"));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+    const auto [mean, lightShare] = lightness(dialog->grab().toImage());
+    QVERIFY2(mean < 0.45 && lightShare < 0.05, qPrintable(QStringLiteral("mean %1, light %2").arg(mean).arg(lightShare)));
+    if (primary)
+        QCOMPARE(dominantColor(primary->grab()), KvSkin::instance()->color(QStringLiteral("accent")));
+    auto *title = dialog->findChild<QLabel *>(QStringLiteral("KvFramelessDialog_Title"));
+    QCOMPARE(title->palette().color(QPalette::WindowText), KvSkin::instance()->color(QStringLiteral("textStrong")));
+    dialog.reset();
     qApp->setStyleSheet(QString());
 }
 

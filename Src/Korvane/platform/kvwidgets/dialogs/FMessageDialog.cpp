@@ -17,10 +17,11 @@ FMessageDialog::Answerer &answerer()
     return s_answerer;
 }
 
-// The message's own parts. Set on the dialog itself, so that they win over
-// whatever style sheet the page it opens over passes down; title bar, frame
-// and button bar come from the application's skin.
+// Set on the dialog itself, so that these win over whatever style sheet the
+// page it opens over passes down (a page's own label and button rules);
+// frame and bars come from the application's skin.
 const char kStyleSheet[] = R"(
+#KvFramelessDialog_Title { color: @textStrong; font-size: 14px; font-weight: 600; }
 #FMessageDialog_Text { color: @textBright; font-size: 13px; }
 QCheckBox { color: @text; }
 QPushButton { color: @textBright; background: @controlBg; border: 1px solid @controlBorder; border-radius: 6px;
