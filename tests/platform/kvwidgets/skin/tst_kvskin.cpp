@@ -4,6 +4,7 @@
 #include "KvSkin.h"
 #include "KvTabFramelessDialog.h"
 #include "KvTestLog.h"
+#include "KvToolTipHelper.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -71,6 +72,7 @@ private slots:
     void paletteSwapRestylesAndRetints();
     void standardWidgetsAreDark_data();
     void standardWidgetsAreDark();
+    void toolTipsFollowThePalette();
     void dialogsWearTheSkin_data();
     void dialogsWearTheSkin();
 };
@@ -282,6 +284,19 @@ void tst_KvSkin::standardWidgetsAreDark()
     const auto [mean, lightShare] = lightness(widget->grab().toImage());
     QVERIFY2(mean < 0.45 && lightShare < 0.05, qPrintable(QStringLiteral("mean %1, light %2").arg(mean).arg(lightShare)));
     qApp->setStyleSheet(QString());
+}
+
+void tst_KvSkin::toolTipsFollowThePalette()
+{
+    KvToolTipHelper::GetInstance();
+    QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), KvSkin::instance()->color(QStringLiteral("tipBg")));
+    KvSkinPalette light = KvSkinPalette::dark();
+    light.setColor(QStringLiteral("tipBg"), QColor(0xf4, 0xf4, 0xf6));
+    light.setColor(QStringLiteral("textBright"), QColor(0x20, 0x20, 0x24));
+    KvSkin::instance()->setPalette(light);
+    QCOMPARE(QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase), QColor(0xf4, 0xf4, 0xf6));
+    QCOMPARE(QToolTip::palette().color(QPalette::ToolTipText), QColor(0x20, 0x20, 0x24));
+    KvToolTipHelper::release();
 }
 
 // The library's dialogs are dark, with the accent on their primary button;

@@ -1,18 +1,23 @@
 #include "KvToolTipHelper.h"
 
+#include "KvSkin.h"
+
 #include <QPalette>
 #include <QToolTip>
 
-KvToolTipHelper *KvToolTipHelper::GetInstance()
-{
-    static KvToolTipHelper *helper = new KvToolTipHelper;
-    return helper;
-}
-
 KvToolTipHelper::KvToolTipHelper()
 {
+    connect(KvSkin::instance(), &KvSkin::sigPaletteChanged, this, &KvToolTipHelper::applyPalette);
+    applyPalette();
+}
+
+void KvToolTipHelper::applyPalette()
+{
+    const KvSkin *skin = KvSkin::instance();
     QPalette palette = QToolTip::palette();
-    palette.setColor(QPalette::ToolTipBase, QColor(0x2b, 0x2d, 0x33));
-    palette.setColor(QPalette::ToolTipText, QColor(0xe8, 0xe8, 0xea));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::ToolTipBase, skin->color(QStringLiteral("tipBg")));
+        palette.setColor(group, QPalette::ToolTipText, skin->color(QStringLiteral("textBright")));
+    }
     QToolTip::setPalette(palette);
 }

@@ -1,6 +1,7 @@
 #include "FHomePageArt.h"
 
 #include "FProductHomePagePresenter.h"
+#include "KvSkin.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -10,8 +11,15 @@
 
 namespace {
 
+// The tools' and templates' own colours: part of the pictures, not of the
+// skin. Grounds, lines and text come from the skin's palette.
 const QColor kAccents[] = {QColor(0xff, 0x5a, 0x5f), QColor(0x3d, 0xa5, 0xff), QColor(0x8b, 0x6c, 0xff),
                            QColor(0x2e, 0xc4, 0x8f), QColor(0xff, 0xa9, 0x3d)};
+
+QColor skinColor(const char *token)
+{
+    return KvSkin::instance()->color(QString::fromLatin1(token));
+}
 
 QPixmap transparentPixmap(const QSize &size)
 {
@@ -95,7 +103,7 @@ QPixmap FHomePageArt::templatePreview(const QSize &frameSize, const QSize &box, 
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1b, 0x1e, 0x26));
+    p.setBrush(skinColor("surfaceBg"));
     p.drawRoundedRect(QRectF(0, 0, box.width(), box.height()), 8, 8);
 
     const QSize frame = frameSize.isValid() && !frameSize.isEmpty() ? frameSize : QSize(16, 9);
@@ -125,10 +133,10 @@ QPixmap FHomePageArt::missingThumbnail(const QSize &size)
     QPixmap pixmap = transparentPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x4a, 0x4f, 0x5c), 1.5, Qt::DashLine));
-    p.setBrush(QColor(0x20, 0x23, 0x2b));
+    p.setPen(QPen(skinColor("cardHoverBorder"), 1.5, Qt::DashLine));
+    p.setBrush(skinColor("controlPressedBg"));
     p.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 4, 4);
-    p.setPen(QColor(0x6b, 0x70, 0x7c));
+    p.setPen(skinColor("textDim"));
     QFont font = p.font();
     font.setPixelSize(18);
     font.setBold(true);
@@ -146,7 +154,7 @@ QPixmap FHomePageArt::fitted(const QPixmap &picture, const QSize &size)
     QPainterPath clip;
     clip.addRoundedRect(QRectF(0, 0, size.width(), size.height()), 4, 4);
     p.setClipPath(clip);
-    p.fillRect(pixmap.rect(), QColor(0x0e, 0x10, 0x14));
+    p.fillRect(pixmap.rect(), skinColor("videoBg"));
     const QPixmap scaled = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     p.drawPixmap((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2, scaled);
     return pixmap;

@@ -126,7 +126,7 @@ FProductHomePage::FProductHomePage(QWidget *parent)
     connect(m_presenter, &FProductHomePagePresenter::sigUserChanged, this, &FProductHomePage::slotUserChanged);
     connect(m_thumbnails, &FRecentThumbnailLoader::sigThumbnailsReady, this, &FProductHomePage::slotThumbnailsReady);
 
-    connect(KvSkin::instance(), &KvSkin::sigPaletteChanged, this, &FProductHomePage::applySkin);
+    connect(KvSkin::instance(), &KvSkin::sigPaletteChanged, this, &FProductHomePage::slotPaletteChanged);
 
     slotRecentListChanged();
     slotTemplatesChanged();
@@ -137,13 +137,20 @@ FProductHomePage::FProductHomePage(QWidget *parent)
 void FProductHomePage::applySkin()
 {
     m_content->setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
-    // Item colours are not reached by the style sheet.
+}
+
+void FProductHomePage::slotPaletteChanged()
+{
+    applySkin();
+    // Item colours and drawn pictures are not reached by the style sheet.
     const QColor missing = KvSkin::instance()->color(QStringLiteral("textDim"));
     for (int row = 0; row < m_recentList->count(); ++row) {
         QListWidgetItem *item = m_recentList->item(row);
         if (!item->data(kExistsRole).toBool())
             item->setForeground(missing);
     }
+    slotThumbnailsReady();
+    slotTemplatesChanged();
 }
 
 QWidget *FProductHomePage::buildHeader()

@@ -49,8 +49,9 @@ private:
     void slotThumbnailsReady();
     void slotTemplatesChanged();
     void slotUserChanged();
-    // Style sheet and item colours from the skin's palette, again when it changes.
+    // The page's style sheet, resolved with the skin's palette.
     void applySkin();
+    void slotPaletteChanged();
 
     FProductHomePagePresenter *m_presenter = nullptr;
     FRecentThumbnailLoader *m_thumbnails = nullptr;
