@@ -14,7 +14,9 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStringList>
 #include <QTabBar>
@@ -64,12 +66,12 @@ inline QString describe(const QWidget *widget, const QWidget *root)
                                           chain.join(QLatin1Char('/')));
 }
 
-// Every operable control under `root` (itself included) that would be
-// visible with `root` and has no accessible name; for a tab bar, every tab
-// without one. Child windows are left out: audit them on their own.
-inline QStringList unnamedControls(QWidget *root)
+// Calls `visit` for every operable control under `root` (itself included)
+// that would be visible with `root`. Child windows are left out: audit them
+// on their own.
+template <class Visit>
+void forEachControl(QWidget *root, Visit visit)
 {
-    QStringList unnamed;
     QList<QWidget *> widgets{root};
     widgets += root->findChildren<QWidget *>();
     for (QWidget *widget : qAsConst(widgets)) {
@@ -77,8 +79,17 @@ inline QStringList unnamedControls(QWidget *root)
             continue;
         if (widget == root && widget->isHidden() && !widget->isWindow())
             continue;
-        if (!isOperable(widget) || isInnerPart(widget))
-            continue;
+        if (isOperable(widget) && !isInnerPart(widget))
+            visit(widget);
+    }
+}
+
+// The controls without an accessible name; for a tab bar, every tab
+// without one.
+inline QStringList unnamedControls(QWidget *root)
+{
+    QStringList unnamed;
+    forEachControl(root, [&](QWidget *widget) {
         if (auto *tabBar = qobject_cast<QTabBar *>(widget)) {
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(tabBar);
             for (int i = 0; iface && i < iface->childCount(); ++i) {
@@ -86,12 +97,45 @@ inline QStringList unnamedControls(QWidget *root)
                 if (tab && tab->role() == QAccessible::PageTab && tab->text(QAccessible::Name).trimmed().isEmpty())
                     unnamed << QStringLiteral("tab %1 of %2").arg(i).arg(describe(tabBar, root));
             }
-            continue;
+            return;
         }
         if (accessibleName(widget).isEmpty())
             unnamed << describe(widget, root);
-    }
+    });
     return unnamed;
+}
+
+// A name that carries a keyboard shortcut, after a tab ("Play\tSpace") or
+// in trailing brackets ("Save (Ctrl+S)"): a screen reader would read the keys
+// out as part of the name. Brackets holding words ("Volume (mute)") are fine.
+inline bool carriesShortcut(const QString &name)
+{
+    if (name.contains(QLatin1Char('\t')))
+        return true;
+    static const QRegularExpression brackets(QStringLiteral(R"([(\[]([^()\[\]]+)[)\]]\s*$)"));
+    const QRegularExpressionMatch match = brackets.match(name);
+    if (!match.hasMatch())
+        return false;
+    const QKeySequence keys(match.captured(1).trimmed(), QKeySequence::PortableText);
+    return !keys.isEmpty() && keys[0] != Qt::Key_unknown;
+}
+
+// The controls whose accessible name carries a shortcut.
+inline QStringList controlsNamedWithShortcut(QWidget *root)
+{
+    QStringList found;
+    forEachControl(root, [&](QWidget *widget) {
+        const QString name = accessibleName(widget);
+        if (carriesShortcut(name))
+            found << QStringLiteral("%1: \"%2\"").arg(describe(widget, root), name);
+    });
+    return found;
+}
+
+// Both audits at once, for a test that wants every finding in one message.
+inline QStringList problems(QWidget *root)
+{
+    return unnamedControls(root) + controlsNamedWithShortcut(root);
 }
 
 } // namespace KvAccessibilityAudit

@@ -55,6 +55,9 @@ private slots:
 
     void auditFindsUnnamedControls_data();
     void auditFindsUnnamedControls();
+    void carriesShortcut_data();
+    void carriesShortcut();
+    void shortcutInNameFound();
     void clearButtonNamed();
     void libraryWidgetsNamed_data();
     void libraryWidgetsNamed();
@@ -140,6 +143,46 @@ void tst_KvAccessibility::auditFindsUnnamedControls()
         QVERIFY2(unnamed.at(i).startsWith(classes.at(i) + QLatin1Char(' ')), qPrintable(unnamed.at(i)));
 }
 
+void tst_KvAccessibility::carriesShortcut_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("carries");
+    QTest::newRow("brackets") << "Save (Ctrl+S)" << true;
+    QTest::newRow("square brackets") << "Undo [Ctrl+Z]" << true;
+    QTest::newRow("function key") << "Help (F1)" << true;
+    QTest::newRow("after a tab") << "Play\tSpace" << true;
+    QTest::newRow("words in brackets") << "Volume (mute)" << false;
+    QTest::newRow("percentage in brackets") << "Zoom (100%)" << false;
+    QTest::newRow("brackets not at the end") << "Split (Ctrl+B) here" << false;
+    QTest::newRow("plain") << "Export" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void tst_KvAccessibility::carriesShortcut()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, carries);
+    QCOMPARE(KvAccessibilityAudit::carriesShortcut(name), carries);
+}
+
+// A tool tip copied whole into the name is found; the factory's buttons are not.
+void tst_KvAccessibility::shortcutInNameFound()
+{
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *copied = new QToolButton(&window);
+    copied->setObjectName(QStringLiteral("Copied"));
+    copied->setAccessibleName(QStringLiteral("Split (Ctrl+B)"));
+    layout->addWidget(copied);
+    layout->addWidget(KvToolButtonFactory::create(&window, QStringLiteral("Factory"), QStringLiteral("Split (Ctrl+B)"),
+                                                  QStringLiteral("scissors")));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(KvAccessibilityAudit::controlsNamedWithShortcut(&window),
+             QStringList{QStringLiteral("QToolButton in Copied: \"Split (Ctrl+B)\"")});
+    QCOMPARE(KvAccessibilityAudit::problems(&window).size(), 1);
+}
+
 // The library's way to a clear button that a screen reader can name.
 void tst_KvAccessibility::clearButtonNamed()
 {
@@ -222,8 +265,8 @@ void tst_KvAccessibility::libraryWidgetsNamed()
     std::unique_ptr<QWidget> window(build());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const QStringList unnamed = KvAccessibilityAudit::unnamedControls(window.get());
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+    const QStringList problems = KvAccessibilityAudit::problems(window.get());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(tst_KvAccessibility)
