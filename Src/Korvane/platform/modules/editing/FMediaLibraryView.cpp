@@ -12,6 +12,7 @@
 #include "KvMediaLibraryGoToMsg.h"
 #include "KvMediaLibraryPresenter.h"
 #include "KvMediaLibraryUtils.h"
+#include "KvSkin.h"
 #include "KvToast.h"
 
 #include <QDragEnterEvent>
@@ -52,6 +53,9 @@ void FMediaLibraryView::build()
     m_import = new QToolButton(this);
     m_import->setObjectName(QStringLiteral("FMediaLibraryView_Import"));
     m_import->setText(tr("Import"));
+    m_import->setIcon(KvSkin::instance()->icon(QStringLiteral("add")));
+    m_import->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_import->setMinimumWidth(m_import->fontMetrics().horizontalAdvance(m_import->text()) + 56);
     m_import->setToolTip(tr("Import media files"));
     m_import->setAccessibleName(tr("Import"));
     m_import->setPopupMode(QToolButton::MenuButtonPopup);
@@ -196,8 +200,12 @@ bool FMediaLibraryView::dispatchMessage(KvMessage *message)
 
 void FMediaLibraryView::showProject(IKvProject *project)
 {
+    // The library lets go of a closing project before the manager does: it
+    // is the one that knows whether there is a project to show.
+    if (m_library && !m_library->hasProject())
+        project = nullptr;
     const quint64 generation = m_library ? m_library->generation() : 0;
-    if (project && generation == m_shownGeneration && m_model->mediaCount() == project->mediaCount())
+    if (generation == m_shownGeneration && m_model->mediaCount() == (project ? project->mediaCount() : 0))
         return;
     m_shownGeneration = generation;
     const int selected = selectedItemId();
