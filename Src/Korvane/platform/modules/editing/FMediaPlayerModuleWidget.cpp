@@ -48,6 +48,14 @@ void FMediaPlayerModuleWidget::build()
     m_screen->setAlignment(Qt::AlignCenter);
     m_screen->setMinimumSize(160, 90);
     m_screen->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    // A player screen is black whatever the skin; its colours come from the
+    // skin's palette, so they follow a palette change.
+    auto styleScreen = [this]() {
+        m_screen->setStyleSheet(KvSkin::instance()->resolve(
+            QStringLiteral("#FMediaPlayerModuleWidget_Screen { background: @videoBg; color: @textBright; }")));
+    };
+    styleScreen();
+    connect(KvSkin::instance(), &KvSkin::sigPaletteChanged, m_screen, styleScreen);
 
     auto *bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("FMediaPlayerModuleWidget_Transport"));

@@ -54,8 +54,10 @@ FPropertyPanelModuleWidget::FPropertyPanelModuleWidget(IKvTimeline *timeline, Kv
     build();
     if (m_editor)
         connect(m_editor, &KvMediaEditor::sigCurrentChanged, this, &FPropertyPanelModuleWidget::showClip);
-    if (m_timeline)
+    if (m_timeline) {
         connect(m_timeline, &IKvTimeline::sigClipsChanged, this, &FPropertyPanelModuleWidget::showClip);
+        connect(m_timeline, &IKvTimeline::sigSelectionChanged, this, &FPropertyPanelModuleWidget::showClip);
+    }
     refresh();
 }
 
@@ -138,7 +140,11 @@ void FPropertyPanelModuleWidget::showProject(IKvProject *project)
 
 void FPropertyPanelModuleWidget::showClip()
 {
-    const int clip = m_editor ? m_editor->currentClip() : -1;
+    int clip = m_editor ? m_editor->currentClip() : -1;
+    // Without a clip selector linking the timeline to the media editor, a
+    // single selected clip is still the one to edit.
+    if (clip < 0 && m_timeline && m_timeline->selectedClips().size() == 1)
+        clip = m_timeline->selectedClips().first();
     if (!m_timeline || clip < 0 || clip >= m_timeline->clipCount()) {
         m_clip = -1;
         m_pages->setCurrentIndex(0);

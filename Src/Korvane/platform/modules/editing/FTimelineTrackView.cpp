@@ -2,6 +2,7 @@
 
 #include "IKvMediaLibrary.h"
 #include "IKvTimeline.h"
+#include "KvMediaType.h"
 #include "KvPlayhead.h"
 #include "KvSkin.h"
 #include "KvTimecode.h"
@@ -272,6 +273,10 @@ int FTimelineTrackView::paintTrack(QPainter &painter, int track, qint64 from, qi
         painter.setPen(isSelected ? QPen(skin("accent"), 2) : QPen(skin("controlBorder"), 1));
         painter.setBrush(isSelected ? skin("itemSelectedBg") : skin("controlBg"));
         painter.drawRoundedRect(box.adjusted(0, 0, -1, -1), 3, 3);
+        // A stripe tells pictures, stills and sound apart at a glance.
+        const KvMediaType type = KvMediaProbe::typeBySuffix(m_timeline->mediaPathOf(*it));
+        const char *stripe = type == KvMediaType::Audio ? "success" : type == KvMediaType::Image ? "warning" : "accent";
+        painter.fillRect(QRect(box.left() + 1, box.bottom() - 3, box.width() - 2, 3), skin(stripe));
         if (box.width() > 24) {
             painter.setPen(skin("text"));
             const QString name = IKvMediaLibrary::fileNameOf(m_timeline->mediaPathOf(*it));
