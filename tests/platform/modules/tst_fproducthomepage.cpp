@@ -337,6 +337,12 @@ private slots:
         QTest::keyClicks(search, "fade");
         const QStringList problems = KvAccessibilityAudit::problems(&page);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        // Buttons repeated on every card tell the cards apart.
+        QStringList useNames;
+        for (QAbstractButton *button : page.findChildren<QAbstractButton *>(QRegularExpression("_TemplateUse_")))
+            useNames << KvAccessibilityAudit::accessibleName(button);
+        QCOMPARE(useNames.size(), page.presenter()->templates().size());
+        QCOMPARE(useNames.removeDuplicates(), 0);
     }
 
     // The page's own rules stay on the page: a dialog opening over it looks

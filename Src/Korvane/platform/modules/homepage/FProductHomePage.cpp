@@ -415,6 +415,9 @@ void FProductHomePage::slotTemplatesChanged()
         use->setObjectName(QStringLiteral("FProductHomePage_TemplateUse_%1").arg(i));
         use->setCursor(Qt::PointingHandCursor);
         QPushButton *seeAll = linkButton(tr("See all"), QStringLiteral("FProductHomePage_TemplateSeeAll_%1").arg(i), card);
+        // Every card has these two buttons; the names say which card they act on.
+        use->setAccessibleName(tr("Use %1").arg(item->name()));
+        seeAll->setAccessibleName(tr("See all like %1").arg(item->name()));
 
         auto *buttons = new QHBoxLayout;
         buttons->addWidget(seeAll);
