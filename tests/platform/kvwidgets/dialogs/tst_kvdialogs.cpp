@@ -263,6 +263,8 @@ void tst_KvDialogs::messageDialogFrameless()
     QFETCH(int, expected);
 
     FMessageDialog dialog;
+    QCOMPARE(dialog.title(), QGuiApplication::applicationDisplayName());
+    QVERIFY(!dialog.title().isEmpty());
     dialog.setTitle(QStringLiteral("Korvane"));
     dialog.setText(QStringLiteral("Save the project?"));
     dialog.addButton(QStringLiteral("Yes"), FMessageDialog::Yes);

@@ -4,6 +4,7 @@
 #include "KvSkin.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -61,6 +62,8 @@ FMessageDialog::FMessageDialog(QWidget *parent)
     , m_checkBox(new QCheckBox(contentWidget()))
 {
     setObjectName(QStringLiteral("FMessageDialog"));
+    // Until the caller names it, the title bar names the application.
+    setTitle(QGuiApplication::applicationDisplayName());
     setStyleSheet(KvSkin::instance()->resolve(QString::fromUtf8(kStyleSheet)));
     m_text->setObjectName(QStringLiteral("FMessageDialog_Text"));
     m_text->setWordWrap(true);
