@@ -1,3 +1,4 @@
+#include "FMessageDialog.h"
 #include "FProjectDocProxy.h"
 #include "IKvProjectManager.h"
 #include "IKvProjectRecentManager.h"
@@ -510,28 +511,48 @@ private slots:
         QVERIFY(IKvProjectRecentManager::getInstance()->recentList().isEmpty());
     }
 
-    // Without a provider the question is a message box on the parent widget.
+    // Without a provider the question is a message on the parent widget; its
+    // three buttons decide.
+    void defaultCloseDialog_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("save") << int(FMessageDialog::Yes) << true << true;
+        QTest::newRow("don't save") << int(FMessageDialog::No) << true << false;
+        QTest::newRow("cancel") << int(FMessageDialog::Cancel) << false << false;
+        QTest::newRow("dismissed") << int(FMessageDialog::Closed) << false << false;
+    }
     void defaultCloseDialog()
     {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
         QWidget parent;
         proxy()->setParentWidget(&parent);
         proxy()->setCloseDecisionProvider({});
-        openModified(makeProject("dialog"));
-        QString seenTitle;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || box->objectName() != "FProjectDocProxy_UnsavedChangesBox")
-                return;
-            answer.stop();
-            seenTitle = box->text();
-            QCOMPARE(box->parentWidget(), &parent);
-            box->button(QMessageBox::Discard)->click();
+        const QString path = makeProject("dialog");
+        openModified(path);
+        const QByteArray before = readFile(path);
+        QString seenText;
+        QStringList seenButtons;
+        QWidget *seenParent = nullptr;
+        FMessageDialog::setAnswerer([&](FMessageDialog &box) {
+            if (box.objectName() == "FProjectDocProxy_UnsavedChangesBox") {
+                seenText = box.text();
+                seenButtons = box.buttonTexts();
+                seenParent = box.parentWidget();
+            }
+            return answer;
         });
-        answer.start(10);
-        QVERIFY(proxy()->exit());
-        QVERIFY(seenTitle.contains("\"dialog\""));
-        QVERIFY(!current());
+        const bool exited = proxy()->exit();
+        FMessageDialog::setAnswerer({});
+        QVERIFY(seenText.contains("\"dialog\""));
+        QCOMPARE(seenButtons, QStringList({"Save", "Don't Save", "Cancel"}));
+        QCOMPARE(seenParent, &parent);
+        QCOMPARE(exited, closed);
+        QCOMPARE(!current(), closed);
+        QCOMPARE(readFile(path) != before, saved);
     }
 
     // The first use may come from a start-up worker thread.

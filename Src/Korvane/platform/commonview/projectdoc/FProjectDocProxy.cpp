@@ -1,5 +1,6 @@
 #include "FProjectDocProxy.h"
 
+#include "FMessageDialog.h"
 #include "FProjectDocOperation.h"
 
 #include "IKvBaseLog.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QMutex>
 #include <QPointer>
 #include <QUrl>
@@ -91,15 +91,19 @@ public:
             KV_LOG_ERROR("no widget application: keeping the unsaved project open");
             return FProjectDocProxy::CloseDecision::Cancel;
         }
-        QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
-                        FProjectDocProxy::tr("The project \"%1\" has unsaved changes. Do you want to save them?")
-                            .arg(name.isEmpty() ? FProjectDocProxy::tr("Untitled") : name),
-                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        FMessageDialog box(parent);
         box.setObjectName(QStringLiteral("FProjectDocProxy_UnsavedChangesBox"));
-        box.setDefaultButton(QMessageBox::Save);
-        switch (box.exec()) {
-        case QMessageBox::Save: return FProjectDocProxy::CloseDecision::Save;
-        case QMessageBox::Discard: return FProjectDocProxy::CloseDecision::Discard;
+        box.setKind(FMessageDialog::Question);
+        box.setTitle(QCoreApplication::applicationName());
+        box.setText(FProjectDocProxy::tr("The project \"%1\" has unsaved changes. Do you want to save them?")
+                        .arg(name.isEmpty() ? FProjectDocProxy::tr("Untitled") : name));
+        // The first button is the default one (Enter).
+        box.addButton(FProjectDocProxy::tr("Save"), FMessageDialog::Yes);
+        box.addButton(FProjectDocProxy::tr("Don't Save"), FMessageDialog::No);
+        box.addButton(FProjectDocProxy::tr("Cancel"), FMessageDialog::Cancel);
+        switch (box.DoModal()) {
+        case FMessageDialog::Yes: return FProjectDocProxy::CloseDecision::Save;
+        case FMessageDialog::No: return FProjectDocProxy::CloseDecision::Discard;
         default: return FProjectDocProxy::CloseDecision::Cancel;
         }
     }
