@@ -394,19 +394,25 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(QImage(64, 36, QImage::Format_RGB32).save(dir.filePath("still.png")));
+        writeAll(dir.filePath("talk.srt"), "1\n00:00:01,000 --> 00:00:02,000\nHello\n");
         KvProjectData data;
-        data.mediaPaths = QStringList{dir.filePath("still.png"), dir.filePath("film.mp4"), dir.filePath("song.mp3")};
+        data.mediaPaths = QStringList{dir.filePath("still.png"), dir.filePath("film.mp4"), dir.filePath("song.mp3"),
+                                      dir.filePath("talk.srt")};
+        // The subtitle clip starts at 0.5 s from its 0.5 s point: its cue shows from 1 s to 2 s.
         data.clips = {KvTimelineClip{0, 0, 0, 0, 1000}, KvTimelineClip{1, 0, 1000, 0, 1000},
-                      KvTimelineClip{2, 2, 0, 0, 5000}};
+                      KvTimelineClip{2, 2, 0, 0, 5000}, KvTimelineClip{3, 1, 500, 500, 3000}};
         manager()->createProject(data);
         FMediaPlayerModuleWidget player;
         QCOMPARE(player.shownMediaPath(), dir.filePath("still.png"));
         QVERIFY(!player.findChild<QLabel *>("FMediaPlayerModuleWidget_Screen")->pixmap()->isNull());
+        QCOMPARE(player.subtitleText(), QString());
         manager()->player()->playhead()->setPosition(1500);
         QCOMPARE(player.shownCaption(), QStringLiteral("film.mp4"));
+        QCOMPARE(player.subtitleText(), QStringLiteral("Hello"));
         // Past the pictures only sound plays: black without a name.
         manager()->player()->playhead()->setPosition(3000);
         QCOMPARE(player.shownMediaPath(), QString());
+        QCOMPARE(player.subtitleText(), QString());
         QCOMPARE(player.timecodeText(), QStringLiteral("00:00:03:00 / 00:00:05:00"));
     }
 

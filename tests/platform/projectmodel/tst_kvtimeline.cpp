@@ -9,6 +9,7 @@
 #include "KvProjectFile.h"
 #include "KvProjectPlayer.h"
 #include "KvRenderService.h"
+#include "KvSubtitleFile.h"
 #include "KvTestFiles.h"
 #include "KvTestLog.h"
 #include "KvTimecode.h"
@@ -235,6 +236,34 @@ private slots:
         QVERIFY(timeline()->selectedClips().isEmpty());
     }
 
+    void subtitleParse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cues");
+        QTest::addColumn<qint64>("lastEnd");
+        QTest::addColumn<QString>("textAt1500");
+        QTest::newRow("two cues") << "1\n00:00:01,000 --> 00:00:02,000\nHello\nthere\n\n2\n00:00:03,000 --> 00:00:04,500\nBye\n"
+                                  << 2 << qint64(4500) << "Hello\nthere";
+        QTest::newRow("CRLF and dots") << "1\r\n00:00:01.000 --> 00:00:02.000\r\nHi\r\n" << 1 << qint64(2000) << "Hi";
+        QTest::newRow("short fraction") << "00:00:01,5 --> 00:00:02,25\nx\n" << 1 << qint64(2250) << "x";
+        QTest::newRow("end before start skipped") << "00:00:05,000 --> 00:00:04,000\nno\n" << 0 << qint64(0) << "";
+        QTest::newRow("no time lines") << "just some text\nand more" << 0 << qint64(0) << "";
+        QTest::newRow("hours") << "10:00:00,000 --> 10:00:01,000\nlate\n" << 1 << qint64(36001000) << "";
+    }
+
+    void subtitleParse()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, cues);
+        QFETCH(qint64, lastEnd);
+        QFETCH(QString, textAt1500);
+        const QVector<KvSubtitleFile::Cue> parsed = KvSubtitleFile::parse(text);
+        QCOMPARE(parsed.size(), cues);
+        if (cues > 0)
+            QCOMPARE(parsed.last().endMs, lastEnd);
+        QCOMPARE(KvSubtitleFile::textAt(parsed, 1500), textAt1500);
+    }
+
     // A clip handle describes the clip as it was and survives later edits.
     void clipHandles()
     {
@@ -242,7 +271,9 @@ private slots:
         const QString image = dir.filePath("still.png");
         QVERIFY(QImage(1280, 720, QImage::Format_RGB32).save(image));
         KvProjectData data;
-        data.mediaPaths = QStringList{image, "/m/voice.wav", "/m/square.mp4"};
+        const QString subtitles = dir.filePath("talk.srt");
+        writeAll(subtitles, "1\n00:00:00,500 --> 00:00:01,000\nA\n\n2\n00:00:02,000 --> 00:00:03,000\nB\n");
+        data.mediaPaths = QStringList{image, "/m/voice.wav", "/m/square.mp4", subtitles};
         data.clips = {KvTimelineClip{0, 0, 0, 0, 5000}, KvTimelineClip{1, 2, 0, 0, 3000},
                       KvTimelineClip{2, 1, 0, 0, 3000}};
         manager()->createProject(data);
@@ -257,6 +288,13 @@ private slots:
         QVERIFY(!timeline()->clip(1)->videoInfo());
         QVERIFY(!timeline()->clip(2)->isTextClip());
         QVERIFY(!timeline()->clip(3));
+        // A subtitle file placed whole lasts to its last cue and is a text clip.
+        const int text = timeline()->addMedia(3, 4, 0);
+        QCOMPARE(timeline()->clipAt(text).durationMs(), qint64(3000));
+        QCOMPARE(timeline()->clip(text)->type(), KvClipType::Srt);
+        QVERIFY(timeline()->clip(text)->isTextClip());
+        QCOMPARE(timeline()->clip(text)->textItemCount(), 2);
+        QVERIFY(manager()->undoRedoService()->undo());
         QVERIFY(timeline()->moveClip(0, 0, 9000));
         QCOMPARE(still->data().startMs, qint64(0));
         QCOMPARE(timeline()->clip(0)->data().startMs, qint64(9000));

@@ -148,11 +148,12 @@ QList<int> FMediaLibraryView::visibleItemIds() const
 void FMediaLibraryView::importFilesByDialog()
 {
     const QStringList all = KvMediaLibraryUtils::videoSuffixes() + KvMediaLibraryUtils::audioSuffixes()
-        + KvMediaLibraryUtils::imageSuffixes();
+        + KvMediaLibraryUtils::imageSuffixes() + KvMediaLibraryUtils::subtitleSuffixes();
     const QStringList filters = {tr("All Media Files (*.%1)").arg(all.join(QStringLiteral(" *."))),
                                  KvMediaLibraryUtils::getImportVideoFilter(),
                                  KvMediaLibraryUtils::getImportAudioFilter(),
-                                 KvMediaLibraryUtils::getImportImageFilter()};
+                                 KvMediaLibraryUtils::getImportImageFilter(),
+                                 KvMediaLibraryUtils::getImportSubtitleFilter()};
     const QStringList files = QFileDialog::getOpenFileNames(
         this, tr("Import Media Files"), QStandardPaths::writableLocation(QStandardPaths::MoviesLocation),
         filters.join(QStringLiteral(";;")));

@@ -57,6 +57,12 @@ void FMediaPlayerModuleWidget::build()
     styleScreen();
     connect(KvSkin::instance(), &KvSkin::sigPaletteChanged, m_screen, styleScreen);
 
+    m_subtitle = new QLabel(this);
+    m_subtitle->setObjectName(QStringLiteral("FMediaPlayerModuleWidget_Subtitle"));
+    m_subtitle->setAlignment(Qt::AlignCenter);
+    m_subtitle->setWordWrap(true);
+    m_subtitle->hide();
+
     auto *bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("FMediaPlayerModuleWidget_Transport"));
     m_previous = KvToolButtonFactory::create(bar, QStringLiteral("FMediaPlayerModuleWidget_Previous"),
@@ -100,6 +106,7 @@ void FMediaPlayerModuleWidget::build()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_screen, 1);
+    layout->addWidget(m_subtitle);
     layout->addWidget(bar);
 
     connect(m_play, &QToolButton::clicked, this, [this]() {
@@ -162,11 +169,13 @@ QString FMediaPlayerModuleWidget::shownCaption() const
 void FMediaPlayerModuleWidget::showProject(IKvProject *project)
 {
     Q_UNUSED(project)
+    // A subtitle file may have been edited since it was read.
+    m_cues.clear();
     updateTimecode();
     updateScreen();
 }
 
-int FMediaPlayerModuleWidget::clipUnderPlayhead() const
+int FMediaPlayerModuleWidget::clipUnderPlayhead(bool subtitles) const
 {
     if (!m_timeline)
         return -1;
@@ -178,9 +187,10 @@ int FMediaPlayerModuleWidget::clipUnderPlayhead() const
     const QVector<KvTimelineClip> clips = m_timeline->clips();
     for (int i = 0; i < clips.size(); ++i) {
         const KvTimelineClip &clip = clips.at(i);
-        if (clip.startMs <= at && at < clip.endMs()
-            && KvMediaProbe::typeBySuffix(m_timeline->mediaPathOf(i)) != KvMediaType::Audio
-            && (found < 0 || clip.track <= foundTrack)) {
+        if (clip.startMs > at || at >= clip.endMs() || (found >= 0 && clip.track > foundTrack))
+            continue;
+        const KvMediaType type = KvMediaProbe::typeBySuffix(m_timeline->mediaPathOf(i));
+        if (subtitles ? type == KvMediaType::Subtitle : (type != KvMediaType::Audio && type != KvMediaType::Subtitle)) {
             found = i;
             foundTrack = clip.track;
         }
@@ -188,8 +198,32 @@ int FMediaPlayerModuleWidget::clipUnderPlayhead() const
     return found;
 }
 
+QString FMediaPlayerModuleWidget::subtitleText() const
+{
+    return m_subtitle->isVisibleTo(this) ? m_subtitle->text() : QString();
+}
+
+void FMediaPlayerModuleWidget::updateSubtitle()
+{
+    const int clip = clipUnderPlayhead(true);
+    QString text;
+    if (clip >= 0) {
+        const QString path = m_timeline->mediaPathOf(clip);
+        auto cues = m_cues.find(path);
+        if (cues == m_cues.end())
+            cues = m_cues.insert(path, KvSubtitleFile::read(path));
+        const KvTimelineClip data = m_timeline->clipAt(clip);
+        const qint64 at = m_presenter->player() ? m_presenter->player()->playhead()->position() : m_timeline->currentPosition();
+        // Cue times are times in the file: the clip's in point is where it starts.
+        text = KvSubtitleFile::textAt(*cues, at - data.startMs + data.inMs);
+    }
+    m_subtitle->setText(text);
+    m_subtitle->setVisible(!text.isEmpty());
+}
+
 void FMediaPlayerModuleWidget::updateScreen()
 {
+    updateSubtitle();
     QString path;
     KvMediaEditor *editor = m_presenter->mediaEditor();
     IKvMediaLibrary *library = IKvProjectManager::getInstance()->mediaLibrary();

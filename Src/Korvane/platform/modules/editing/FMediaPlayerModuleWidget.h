@@ -3,6 +3,9 @@
 #include "IKvTimeline.h"
 #include "FEditingModuleWidget.h"
 
+#include "KvSubtitleFile.h"
+
+#include <QHash>
 #include <QPixmap>
 #include <QPointer>
 
@@ -30,6 +33,8 @@ public:
     // What the screen shows: the medium's path, or empty for black.
     QString shownMediaPath() const { return m_shownPath; }
     QString shownCaption() const;
+    // The subtitle cue at the playhead, empty for none.
+    QString subtitleText() const;
 
     // "m:ss", or "h:mm:ss" from an hour on; negative counts as 0.
     static QString formatDuration(qint64 ms);
@@ -42,13 +47,18 @@ private:
     void updateScreen();
     void updateTimecode();
     void updateTransport();
-    // The clip on top under the playhead, -1 for none.
-    int clipUnderPlayhead() const;
+    // The clip on top under the playhead with a picture (or, with
+    // `subtitles`, a subtitle clip), -1 for none.
+    int clipUnderPlayhead(bool subtitles = false) const;
+    void updateSubtitle();
 
     FMainPlayerPresenter *m_presenter;
     QPointer<IKvTimeline> m_timeline;
     QLabel *m_screen = nullptr;
     QLabel *m_timecode = nullptr;
+    QLabel *m_subtitle = nullptr;
+    // Cues of the subtitle files shown so far, read once each.
+    QHash<QString, QVector<KvSubtitleFile::Cue>> m_cues;
     QToolButton *m_previous = nullptr;
     QToolButton *m_play = nullptr;
     QToolButton *m_stop = nullptr;

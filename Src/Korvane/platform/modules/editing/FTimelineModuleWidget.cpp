@@ -8,6 +8,7 @@
 #include "IKvTimeline.h"
 #include "KvPlayhead.h"
 #include "KvTimecode.h"
+#include "KvToast.h"
 #include "KvToolButtonFactory.h"
 
 #include <QHBoxLayout>
@@ -77,8 +78,14 @@ void FTimelineModuleWidget::build()
     layout->addWidget(bar);
     layout->addWidget(m_tracks, 1);
 
-    connect(m_add, &QToolButton::clicked, m_presenter, &FTimelineModulePresenter::addChosenMedia);
-    connect(m_split, &QToolButton::clicked, m_presenter, &FTimelineModulePresenter::splitAtPlayhead);
+    connect(m_add, &QToolButton::clicked, this, [this]() {
+        if (m_presenter->addChosenMedia() < 0)
+            KvToast::showFailure(window(), tr("Choose a medium in the media library first."));
+    });
+    connect(m_split, &QToolButton::clicked, this, [this]() {
+        if (!m_presenter->splitAtPlayhead())
+            KvToast::showFailure(window(), tr("There is no clip under the playhead to split."));
+    });
     connect(m_delete, &QToolButton::clicked, m_presenter, &FTimelineModulePresenter::deleteSelection);
     connect(m_undo, &QToolButton::clicked, m_presenter, &FTimelineModulePresenter::undo);
     connect(m_redo, &QToolButton::clicked, m_presenter, &FTimelineModulePresenter::redo);

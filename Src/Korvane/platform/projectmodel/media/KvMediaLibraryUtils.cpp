@@ -38,6 +38,16 @@ QStringList KvMediaLibraryUtils::imageSuffixes()
             QStringLiteral("heic")};
 }
 
+QStringList KvMediaLibraryUtils::subtitleSuffixes()
+{
+    return {QStringLiteral("srt")};
+}
+
+QString KvMediaLibraryUtils::getImportSubtitleFilter()
+{
+    return filter(QT_TRANSLATE_NOOP("KvMediaLibraryUtils", "Subtitle Files"), subtitleSuffixes());
+}
+
 QString KvMediaLibraryUtils::getImportVideoFilter()
 {
     return filter(QT_TRANSLATE_NOOP("KvMediaLibraryUtils", "Video Files"), videoSuffixes());
@@ -57,5 +67,6 @@ bool KvMediaLibraryUtils::isImportable(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     return !suffix.isEmpty()
-        && (videoSuffixes().contains(suffix) || audioSuffixes().contains(suffix) || imageSuffixes().contains(suffix));
+        && (videoSuffixes().contains(suffix) || audioSuffixes().contains(suffix) || imageSuffixes().contains(suffix)
+               || subtitleSuffixes().contains(suffix));
 }

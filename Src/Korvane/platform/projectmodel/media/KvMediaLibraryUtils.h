@@ -11,10 +11,12 @@ public:
     static QString getImportVideoFilter();
     static QString getImportAudioFilter();
     static QString getImportImageFilter();
+    static QString getImportSubtitleFilter();
 
     static QStringList videoSuffixes();
     static QStringList audioSuffixes();
     static QStringList imageSuffixes();
+    static QStringList subtitleSuffixes();
     // True when the file's suffix is one the library imports (case-insensitive).
     static bool isImportable(const QString &path);
 };

@@ -1,6 +1,7 @@
 #include "KvMediaType.h"
 
 #include "KvMediaLibraryUtils.h"
+#include "KvSubtitleFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -62,6 +63,8 @@ KvMediaType KvMediaProbe::typeBySuffix(const QString &path)
         return KvMediaType::Audio;
     if (KvMediaLibraryUtils::imageSuffixes().contains(suffix))
         return KvMediaType::Image;
+    if (KvMediaLibraryUtils::subtitleSuffixes().contains(suffix))
+        return KvMediaType::Subtitle;
     return KvMediaType::Unknown;
 }
 
@@ -75,6 +78,8 @@ KvMediaType KvMediaProbe::typeByContent(const QString &path)
         return KvMediaType::Audio;
     if (mime.startsWith(QLatin1String("image/")))
         return KvMediaType::Image;
+    if (mime == QLatin1String("application/x-subrip"))
+        return KvMediaType::Subtitle;
     // Containers the content sniffing names generically (MPEG transport
     // streams, raw streams): trust the suffix for non-empty files only.
     if (mime == QLatin1String("application/octet-stream") && QFileInfo(path).size() > 0)
@@ -86,6 +91,11 @@ qint64 KvMediaProbe::naturalDurationMs(const QString &path, KvMediaType type)
 {
     if (type == KvMediaType::Image)
         return kStillMs;
+    if (type == KvMediaType::Subtitle) {
+        const QVector<KvSubtitleFile::Cue> cues = KvSubtitleFile::read(path);
+        if (!cues.isEmpty())
+            return qMin(cues.last().endMs, kMaxWavMs);
+    }
     if (type == KvMediaType::Audio) {
         const qint64 ms = wavDurationMs(path);
         if (ms > 0)
@@ -111,6 +121,7 @@ QString KvMediaProbe::typeName(KvMediaType type)
     case KvMediaType::Video: return QCoreApplication::translate("KvMediaProbe", "Video");
     case KvMediaType::Audio: return QCoreApplication::translate("KvMediaProbe", "Audio");
     case KvMediaType::Image: return QCoreApplication::translate("KvMediaProbe", "Image");
+    case KvMediaType::Subtitle: return QCoreApplication::translate("KvMediaProbe", "Subtitle");
     case KvMediaType::Unknown: break;
     }
     return QCoreApplication::translate("KvMediaProbe", "Unknown");

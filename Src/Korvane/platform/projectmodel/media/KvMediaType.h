@@ -9,6 +9,7 @@ enum class KvMediaType : int {
     Video = 1,
     Audio = 2,
     Image = 3,
+    Subtitle = 4,
 };
 
 // What the editor knows of a medium without decoding it.
@@ -20,13 +21,13 @@ KvMediaType typeBySuffix(const QString &path);
 // Unknown for a file that holds no picture or sound. Safe on any thread.
 KvMediaType typeByContent(const QString &path);
 // The length a clip of the medium gets when placed whole: a WAV file's own
-// length, a still image kStillMs, anything else kDefaultMs (nothing here
-// decodes video or compressed audio).
+// length, a subtitle file up to its last cue, a still image kStillMs,
+// anything else kDefaultMs (nothing here decodes video or compressed audio).
 qint64 naturalDurationMs(const QString &path, KvMediaType type);
 // Pixel size of an image (read from its header), else 1920 x 1080 for video
 // and 0 x 0 for sound or a file that cannot be read.
 QSize frameSize(const QString &path, KvMediaType type);
-// "Video", "Audio", "Image", "Unknown" for the user.
+// "Video", "Audio", "Image", "Subtitle", "Unknown" for the user.
 QString typeName(KvMediaType type);
 
 constexpr qint64 kStillMs = 5000;

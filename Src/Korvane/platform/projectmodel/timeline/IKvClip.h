@@ -58,8 +58,9 @@ public:
     virtual KvTimelineClip data() const = 0;
     virtual QString mediaPath() const = 0;
     virtual QString name() const = 0;
-    // Titles and subtitles; the media of this editor hold none.
+    // Titles and subtitles (a subtitle file's clip).
     virtual bool isTextClip() const = 0;
+    // The cues of a subtitle clip; 0 for other clips.
     virtual int textItemCount() const = 0;
     // Null for a clip without a picture (sound only).
     virtual const KvClipVideoInfo *videoInfo() const = 0;

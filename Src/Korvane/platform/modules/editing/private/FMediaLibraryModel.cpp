@@ -15,6 +15,7 @@ QString iconName(KvMediaType type)
     case KvMediaType::Video: return QStringLiteral("video");
     case KvMediaType::Audio: return QStringLiteral("audio");
     case KvMediaType::Image: return QStringLiteral("image");
+    case KvMediaType::Subtitle: return QStringLiteral("message");
     case KvMediaType::Unknown: break;
     }
     return QStringLiteral("failed");

@@ -6,6 +6,7 @@
 #include "KvMediaType.h"
 #include "KvPlayhead.h"
 #include "KvRenderService.h"
+#include "KvSubtitleFile.h"
 #include "KvTimecode.h"
 #include "KvTimelineEvent.h"
 #include "KvUndoRedoService.h"
@@ -34,8 +35,11 @@ public:
         case KvMediaType::Video: m_type = KvClipType::Video; break;
         case KvMediaType::Audio: m_type = KvClipType::Audio; break;
         case KvMediaType::Image: m_type = KvClipType::Image; break;
+        case KvMediaType::Subtitle: m_type = KvClipType::Srt; break;
         case KvMediaType::Unknown: m_type = KvClipType::Unknown; break;
         }
+        if (mediaType == KvMediaType::Subtitle)
+            m_textItems = KvSubtitleFile::read(mediaPath).size();
         if (mediaType == KvMediaType::Video || mediaType == KvMediaType::Image) {
             const QSize size = KvMediaProbe::frameSize(mediaPath, mediaType);
             m_info.width = size.width();
@@ -53,7 +57,7 @@ public:
     QString mediaPath() const override { return m_path; }
     QString name() const override { return QFileInfo(m_path).fileName(); }
     bool isTextClip() const override { return m_type == KvClipType::Title || m_type == KvClipType::Srt; }
-    int textItemCount() const override { return 0; }
+    int textItemCount() const override { return m_textItems; }
     const KvClipVideoInfo *videoInfo() const override { return m_hasPicture ? &m_info : nullptr; }
     quint64 generation() const { return m_generation; }
 
@@ -64,6 +68,7 @@ private:
     quint64 m_generation;
     int m_type = KvClipType::Unknown;
     bool m_hasPicture = false;
+    int m_textItems = 0;
     KvClipVideoInfo m_info;
 };
 
