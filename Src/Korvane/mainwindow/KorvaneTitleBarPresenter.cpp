@@ -6,6 +6,9 @@
 #include "FMessageDialog.h"
 #include "FNativeEngineInfoHelper.h"
 #include "FProjectDocProxy.h"
+#include "FTimelineModulePresenter.h"
+#include "FTimelineModuleWidget.h"
+#include "IKvTimeline.h"
 #include "IKvAccountService.h"
 #include "IKvBaseLog.h"
 #include "IKvProjectRecentManager.h"
@@ -64,6 +67,18 @@ KorvaneTitleBarPresenter::KorvaneTitleBarPresenter(QObject *parent)
 KorvaneTitleBarPresenter::~KorvaneTitleBarPresenter()
 {
     IKvAccountService::getInstance()->removeObserver(this);
+}
+
+void KorvaneTitleBarPresenter::setTimelinePresenter(FTimelineModulePresenter *presenter)
+{
+    m_timelinePresenter = presenter;
+    IKvTimeline *timeline = presenter ? presenter->timeline() : nullptr;
+    if (!timeline)
+        return;
+    auto announce = [this, timeline] { emit sigTimelineDurationChanged(timeline->durationText()); };
+    connect(timeline, &IKvTimeline::sigClipsChanged, this, announce);
+    connect(timeline, &IKvTimeline::sigProjectChanged, this, announce);
+    announce();
 }
 
 void KorvaneTitleBarPresenter::setCreativeBtnShine(bool shine)

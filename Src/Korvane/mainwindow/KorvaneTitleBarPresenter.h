@@ -33,7 +33,8 @@ public:
     explicit KorvaneTitleBarPresenter(QObject *parent = nullptr);
     ~KorvaneTitleBarPresenter() override;
 
-    void setTimelinePresenter(FTimelineModulePresenter *presenter) { m_timelinePresenter = presenter; }
+    // The duration shown in the title bar follows the presenter's timeline.
+    void setTimelinePresenter(FTimelineModulePresenter *presenter);
     void setMediaLibraryPresenter(KvMediaLibraryPresenter *presenter) { m_mediaLibraryPresenter = presenter; }
     void setMainPlayerPresenter(FMainPlayerPresenter *presenter) { m_playerPresenter = presenter; }
     FTimelineModulePresenter *timelinePresenter() const { return m_timelinePresenter; }

@@ -7,6 +7,7 @@
 #include "IKvProjectManager.h"
 #include "KorvaneMainForm.h"
 #include "KorvaneMainFormPresenter.h"
+#include "KorvaneTitleBarPresenter.h"
 #include "KvAppSettings.h"
 #include "KvCommunicatorClient.h"
 #include "KvCommunicatorCommands.h"
@@ -79,6 +80,9 @@ void KorvaneScene::stop()
 
 void KorvaneScene::enterTimelineMode()
 {
+    // The project came from template mode unsaved: it can be saved at once.
+    if (m_mainForm)
+        emit m_mainForm->titleBarPresenter()->sigProjectChanged(true);
     IKvProject *project = IKvProjectManager::getInstance()->currentProject();
     if (!project) {
         KV_LOG_ERROR("timeline mode entered without a project");
