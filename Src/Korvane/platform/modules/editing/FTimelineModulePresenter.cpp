@@ -91,10 +91,15 @@ bool FTimelineModulePresenter::canRedo() const
 
 void FTimelineModulePresenter::selectionChanged()
 {
-    if (!m_timeline || !view() || !view()->scene())
+    // Only a selection that appears or goes asks for the panel; choosing
+    // another clip leaves the page as it is.
+    const bool hasSelection = m_timeline && !m_timeline->selectedClips().isEmpty();
+    if (hasSelection == m_hadSelection)
         return;
-    KvMessage message(m_timeline->selectedClips().isEmpty() ? KvEditingMessageId::HidePropertyPanel
-                                                             : KvEditingMessageId::ShowPropertyPanel);
+    m_hadSelection = hasSelection;
+    if (!view() || !view()->scene())
+        return;
+    KvMessage message(hasSelection ? KvEditingMessageId::ShowPropertyPanel : KvEditingMessageId::HidePropertyPanel);
     sendMessageToScene(&message);
 }
 

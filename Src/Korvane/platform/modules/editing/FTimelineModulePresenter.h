@@ -62,4 +62,5 @@ private:
     QPointer<KvMediaEditor> m_editor;
     QPointer<FTimelineModuleWidget> m_view;
     qint64 m_recordStart = -1;
+    bool m_hadSelection = false;
 };

@@ -97,12 +97,14 @@ void KvTimeline::setProject(IKvProject *project, KvUndoRedoService *undo)
         notify({KvTimelineEvent::ProjectClosing});
     m_project = project;
     m_undo = undo;
+    const bool hadSelection = !m_selection.isEmpty();
     m_selection.clear();
     m_handles.clear();
     ++m_generation;
     m_playhead->setPosition(0);
     emit sigProjectChanged();
-    emit sigSelectionChanged();
+    if (hadSelection)
+        emit sigSelectionChanged();
     if (m_project)
         notify({KvTimelineEvent::ProjectLoaded});
 }
