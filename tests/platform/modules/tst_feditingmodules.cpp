@@ -35,6 +35,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -447,6 +448,24 @@ private slots:
         QCOMPARE(manager()->timeline()->clipCount(), 0);
         module.findChild<QAbstractButton *>("FTimelineModuleWidget_Undo")->click();
         QCOMPARE(manager()->timeline()->clipCount(), 1);
+
+        // Media dragged from the library line up where they are dropped.
+        QMimeData mime;
+        mime.setData(FTimelineTrackView::mediaIdsMimeType(), "0,0,x");
+        const QPoint at(tracks->xOfTime(6000), FTimelineTrackView::kRulerHeight + 2 * FTimelineTrackView::kTrackHeight + 5);
+        // The application hands a drop to the widget that took the drag's entry.
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        QCOMPARE(manager()->timeline()->clipCount(), 3);
+        const KvTimelineClip first = manager()->timeline()->clipAt(1);
+        const KvTimelineClip second = manager()->timeline()->clipAt(2);
+        QCOMPARE(first.track, 2);
+        QVERIFY(qAbs(first.startMs - 6000) < 100);
+        QCOMPARE(second.track, 2);
+        QCOMPARE(second.startMs, first.endMs());
     }
 
     // Every control a user can operate in the modules has a name a screen

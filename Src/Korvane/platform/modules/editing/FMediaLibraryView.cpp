@@ -7,6 +7,7 @@
 #include "IKvProjectManager.h"
 #include "IKvTimeline.h"
 #include "KvEditingMessageId.h"
+#include "KvElapsedTimer.h"
 #include "KvMediaEditor.h"
 #include "KvMediaImportMessage.h"
 #include "KvMediaLibraryGoToMsg.h"
@@ -209,6 +210,7 @@ void FMediaLibraryView::showProject(IKvProject *project)
     if (generation == m_shownGeneration && m_model->mediaCount() == (project ? project->mediaCount() : 0))
         return;
     m_shownGeneration = generation;
+    KvElapsedTimer timer("FMediaLibraryView::showProject");
     const int selected = selectedItemId();
     const QStringList paths = project ? project->mediaPaths() : QStringList();
     m_model->setMedia(paths);

@@ -2,6 +2,7 @@
 
 #include "IKvMediaLibrary.h"
 #include "IKvTimeline.h"
+#include "KvElapsedTimer.h"
 #include "KvMediaType.h"
 #include "KvPlayhead.h"
 #include "KvSkin.h"
@@ -141,6 +142,7 @@ void FTimelineTrackView::rebuildIndex() const
     }
     if (m_indexGeneration == m_timeline->generation())
         return;
+    KvElapsedTimer timer("FTimelineTrackView::rebuildIndex");
     m_tracks = QVector<TrackIndex>(m_timeline->trackCount());
     const QVector<KvTimelineClip> clips = m_timeline->clips();
     for (int i = 0; i < clips.size(); ++i) {
