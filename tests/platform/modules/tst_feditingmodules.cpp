@@ -20,6 +20,7 @@
 #include "KvProjectPlayer.h"
 #include "KvTestFiles.h"
 #include "KvTestLog.h"
+#include "KvMediaType.h"
 #include "KvTimelineRecordingMessage.h"
 #include "KvUIScene.h"
 #include "KvUIView.h"
@@ -466,6 +467,51 @@ private slots:
         QVERIFY(qAbs(first.startMs - 6000) < 100);
         QCOMPARE(second.track, 2);
         QCOMPARE(second.startMs, first.endMs());
+    }
+
+    // Facts and thumbnails are read off the GUI thread for the rows shown: an
+    // image gets its picture, a file whose content is no medium says so, a
+    // medium gone from the disk says it is missing.
+    void mediaFacts()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QImage(320, 180, QImage::Format_RGB32).save(dir.filePath("still.png")));
+        writeAll(dir.filePath("fake.mp4"), "this is text, not a film");
+        KvProjectData data;
+        data.mediaPaths = QStringList{dir.filePath("still.png"), dir.filePath("fake.mp4"), dir.filePath("gone.mp3")};
+        manager()->createProject(data);
+        FMediaLibraryView library;
+        library.resize(300, 400);
+        library.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&library));
+        QAbstractItemModel *model = library.findChild<QListView *>("FMediaLibraryView_List")->model();
+        const QModelIndex still = model->index(0, 0);
+        QTRY_VERIFY(model->data(still, Qt::DecorationRole).userType() == QMetaType::QPixmap);
+        QCOMPARE(model->data(still, Qt::DecorationRole).value<QPixmap>().size(), QSize(64, 36));
+        QTRY_COMPARE(model->data(model->index(1, 0), Qt::UserRole + 1).toInt(), int(KvMediaType::Unknown));
+        QTRY_VERIFY(model->data(model->index(2, 0), Qt::DisplayRole).toString().contains(QStringLiteral("missing")));
+        QCOMPARE(model->data(model->index(0, 0), Qt::UserRole + 2).toLongLong(), QFileInfo(dir.filePath("still.png")).size());
+    }
+
+    // Downloads mark their folders until the user looks at the downloads.
+    void downloadRedDots()
+    {
+        manager()->createProject(projectOf({"a.mp4"}));
+        FMediaLibraryView library;
+        KvMediaLibraryPresenter *presenter = library.libraryPresenter();
+        QSignalSpy dots(presenter, &KvMediaLibraryPresenter::sigRedDotsChanged);
+        presenter->downloadResult("effect", "/d/b", {"b.fx", "2", "7"});
+        presenter->downloadResult("effect", "/d/a", {"a.fx", "2", "8"});
+        presenter->downloadResult("effect", "", {});
+        presenter->refreshFolderRedDots();
+        QCOMPARE(dots.last().first().toStringList(), (QStringList{"/d/a", "/d/b"}));
+        QVERIFY(library.findChild<QLabel *>("FMediaLibraryView_Category")->property("hasNewMessage").toBool());
+        presenter->setCurrentCategoryType(KvMediaLibraryPresenter::CategoryDownloads);
+        QVERIFY(presenter->redDotFolders().isEmpty());
+        QVERIFY(!library.findChild<QLabel *>("FMediaLibraryView_Category")->property("hasNewMessage").toBool());
+        // Seen while looking at the downloads: no mark.
+        presenter->downloadResult("effect", "/d/c", {});
+        QVERIFY(presenter->redDotFolders().isEmpty());
     }
 
     // Every control a user can operate in the modules has a name a screen

@@ -121,6 +121,8 @@ private slots:
         QCOMPARE(KvTimecode::format(ms, rate), text);
         // The frame's first millisecond shows the same frame.
         QCOMPARE(KvTimecode::format(KvTimecode::frameStart(ms, rate), rate), text);
+        // A frame on and back is the frame's start again.
+        QCOMPARE(KvTimecode::stepFrames(KvTimecode::stepFrames(ms, 1, rate), -1, rate), KvTimecode::frameStart(ms, rate));
     }
 
     // Each edit is one undo step: undo restores the clips exactly, redo
@@ -407,6 +409,87 @@ private slots:
                      "media":[{"path":"/m/a.mp4"}],"clips":[{"media":0,"track":0,"start":0,"in":0,"out":1000,"volume":900}]})");
         KvTestLog log;
         QCOMPARE(manager()->openProject(dir.filePath("bad.kvproj")), KvProjectFile::ReadResult::WrongShape);
+    }
+
+    void aspectAndRate_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("aspect");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("rateType");
+        QTest::newRow("1080p") << 1920 << 1080 << int(KvProjectAspectRatio_16_9) << 30.0 << KvFrameRateType::Fps30;
+        QTest::newRow("720p is 16:9 too") << 1280 << 720 << int(KvProjectAspectRatio_16_9) << 25.0 << KvFrameRateType::Fps25;
+        QTest::newRow("portrait") << 1080 << 1920 << int(KvProjectAspectRatio_9_16) << 29.97 << KvFrameRateType::Fps29_97;
+        QTest::newRow("square") << 500 << 500 << int(KvProjectAspectRatio_1_1) << 23.976 << KvFrameRateType::Fps23_976;
+        QTest::newRow("odd size") << 1000 << 999 << 0 << 59.94 << KvFrameRateType::Fps59_94;
+        QTest::newRow("no size") << 0 << 1080 << 0 << 29.5 << KvFrameRateType::Unknown;
+        QTest::newRow("within a hundredth") << 640 << 480 << int(KvProjectAspectRatio_4_3) << 29.971 << KvFrameRateType::Fps29_97;
+    }
+
+    void aspectAndRate()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, aspect);
+        QFETCH(double, rate);
+        QFETCH(int, rateType);
+        QCOMPARE(KvClipVideoInfo::aspectRatioTypeOf(width, height), aspect);
+        QCOMPARE(KvFrameRateType::typeOf(rate), rateType);
+    }
+
+    // The medium chosen last stays the one to add while clips are chosen;
+    // a new project forgets it.
+    void mediaEditorChoice()
+    {
+        manager()->createProject(smallProject());
+        KvMediaEditor *editor = manager()->mediaEditor();
+        QSignalSpy changed(editor, &KvMediaEditor::sigCurrentChanged);
+        editor->setCurrentMedia(2);
+        editor->setCurrentClip(1);
+        QCOMPARE(editor->currentMedia(), -1);
+        QCOMPARE(editor->currentClip(), 1);
+        QCOMPARE(editor->lastMedia(), 2);
+        editor->setCurrentClip(1);
+        QCOMPARE(changed.count(), 2);
+        manager()->createProject(smallProject());
+        QCOMPARE(editor->lastMedia(), -1);
+        QCOMPARE(editor->currentClip(), -1);
+    }
+
+    // Frame steps land on frame starts and stay within the timeline; mute
+    // and volume are announced once per change, volume kept within 0-100.
+    void playerControls()
+    {
+        manager()->createProject(smallProject()); // 7 s at 30 fps
+        KvProjectPlayer *player = manager()->player();
+        player->playhead()->setPosition(0);
+        player->stepFrames(-1);
+        QCOMPARE(player->playhead()->position(), qint64(0));
+        player->stepFrames(3);
+        QCOMPARE(KvTimecode::format(player->playhead()->position(), 30.0), QStringLiteral("00:00:00:03"));
+        player->stepFrames(100000);
+        QCOMPARE(player->playhead()->position(), qint64(7000));
+        QSignalSpy mute(player, &KvProjectPlayer::sigMuteChanged);
+        QSignalSpy volume(player, &KvProjectPlayer::sigVolumeChanged);
+        player->setMute(true);
+        player->setMute(true);
+        QVERIFY(player->property("mute").toBool());
+        player->setVolume(150);
+        QCOMPARE(player->volume(), 100);
+        player->setVolume(-3);
+        QCOMPARE(player->volume(), 0);
+        QCOMPARE(mute.count(), 1);
+        QCOMPARE(volume.count(), 1);
+        player->setMute(false);
+        player->setVolume(100);
+        // The mixer holds the player still.
+        player->playhead()->setPosition(0);
+        QVERIFY(player->play());
+        player->setMixerState(true);
+        QVERIFY(!player->isPlaying());
+        QVERIFY(player->isInMixerState());
+        player->setMixerState(false);
     }
 
     void playheadConnector()

@@ -381,12 +381,10 @@ void FTimelineTrackView::keyPressEvent(QKeyEvent *event)
         m_timeline->deleteSelectedClips();
         return;
     case Qt::Key_Left:
-        m_timeline->setCurrentPosition(
-            KvTimecode::frameStart(m_timeline->currentPosition() - KvTimecode::frameDuration(rate), rate));
+        m_timeline->setCurrentPosition(KvTimecode::stepFrames(m_timeline->currentPosition(), -1, rate));
         return;
     case Qt::Key_Right:
-        m_timeline->setCurrentPosition(
-            KvTimecode::frameStart(m_timeline->currentPosition() + KvTimecode::frameDuration(rate), rate));
+        m_timeline->setCurrentPosition(KvTimecode::stepFrames(m_timeline->currentPosition(), 1, rate));
         return;
     default:
         QAbstractScrollArea::keyPressEvent(event);

@@ -47,9 +47,7 @@ void KvProjectPlayer::stepFrames(int frames)
 {
     pause();
     const double rate = m_timeline ? m_timeline->frameRate() : 30.0;
-    const qint64 frame = KvTimecode::frameDuration(rate);
-    const qint64 target = qBound<qint64>(0, KvTimecode::frameStart(m_playhead->position(), rate) + frames * frame, end());
-    m_playhead->setPosition(KvTimecode::frameStart(target, rate));
+    m_playhead->setPosition(qMin(KvTimecode::stepFrames(m_playhead->position(), frames, rate), end()));
 }
 
 void KvProjectPlayer::setMute(bool mute)

@@ -33,6 +33,14 @@ qint64 KvTimecode::frameStart(qint64 ms, double frameRate)
     return t / 1000 * 1000 + (frame * 1000 + fps - 1) / fps;
 }
 
+qint64 KvTimecode::stepFrames(qint64 ms, int frames, double frameRate)
+{
+    const qint64 t = qMax<qint64>(0, ms);
+    const int fps = framesPerSecond(frameRate);
+    const qint64 frame = qMax<qint64>(0, t / 1000 * fps + (t % 1000) * fps / 1000 + frames);
+    return frame / fps * 1000 + (frame % fps * 1000 + fps - 1) / fps;
+}
+
 qint64 KvTimecode::frameDuration(double frameRate)
 {
     return qMax<qint64>(1, 1000 / framesPerSecond(frameRate));
