@@ -4,10 +4,12 @@
 #include "IKvTimeline.h"
 #include "KvElapsedTimer.h"
 #include "KvMediaType.h"
+#include "KvMenu.h"
 #include "KvPlayhead.h"
 #include "KvSkin.h"
 #include "KvTimecode.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -389,6 +391,32 @@ void FTimelineTrackView::keyPressEvent(QKeyEvent *event)
     default:
         QAbstractScrollArea::keyPressEvent(event);
     }
+}
+
+void FTimelineTrackView::contextMenuEvent(QContextMenuEvent *event)
+{
+    const int clip = m_timeline ? clipAt(event->pos()) : -1;
+    if (clip < 0)
+        return;
+    if (!m_timeline->selectedClips().contains(clip))
+        m_timeline->setSelectedClips({clip});
+    const KvTimelineClip data = m_timeline->clipAt(clip);
+    const qint64 at = m_timeline->currentPosition();
+    // No parent: the view may go while the menu's loop runs, and must not
+    // take the menu on this stack with it. Nothing of the view is used after.
+    KvMenu menu;
+    menu.setObjectName(QStringLiteral("FTimelineTrackView_ClipMenu"));
+    QAction *split = menu.addAction(tr("Split at Playhead"));
+    split->setEnabled(data.startMs < at && at < data.endMs());
+    QAction *remove = menu.addAction(tr("Delete"));
+    QPointer<IKvTimeline> timeline = m_timeline;
+    QAction *chosen = menu.exec(event->globalPos());
+    if (!timeline)
+        return;
+    if (chosen == split)
+        timeline->splitClip(clip, at);
+    else if (chosen == remove)
+        timeline->deleteSelectedClips();
 }
 
 void FTimelineTrackView::wheelEvent(QWheelEvent *event)

@@ -14,7 +14,8 @@
 //
 // Mouse: a click selects a clip (Ctrl adds), a drag moves it (one undo step
 // when released), a click on the ruler moves the playhead. Keys: Delete
-// removes the selection, Left and Right step the playhead by a frame.
+// removes the selection, Left and Right step the playhead by a frame. A
+// clip's context menu splits it at the playhead or deletes the selection.
 // Media ids dropped from the media library are placed where they fall.
 class FTimelineTrackView : public QAbstractScrollArea
 {
@@ -54,6 +55,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
