@@ -8,7 +8,6 @@
 class FMediaLibraryModel;
 class KvMediaLibraryGoToMsg;
 class KvMediaLibraryPresenter;
-struct KvMediaImportResult;
 class QLabel;
 class QLineEdit;
 class QListView;
