@@ -493,6 +493,39 @@ private slots:
         QCOMPARE(model->data(model->index(0, 0), Qt::UserRole + 2).toLongLong(), QFileInfo(dir.filePath("still.png")).size());
     }
 
+    // A folder import that finds nothing, or a path that is no folder, tells
+    // the user and changes nothing.
+    void folderImportRefused_data()
+    {
+        QTest::addColumn<QString>("path"); // below a temporary folder
+        QTest::addColumn<int>("started");
+        QTest::newRow("no media inside") << "empty" << 1;
+        QTest::newRow("only other files") << "texts" << 1;
+        QTest::newRow("a file, not a folder") << "texts/notes.txt" << 0;
+        QTest::newRow("missing") << "nowhere" << 0;
+    }
+
+    void folderImportRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, started);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("empty"));
+        writeAll(dir.filePath("texts/notes.txt"), "x");
+        manager()->createProject(projectOf({"a.mp4"}));
+        ModuleScene scene;
+        QSignalSpy refused(scene.library->libraryPresenter(), &KvMediaLibraryPresenter::sigImportRefused);
+        KvTestLog log;
+        KvMediaImportMessage message({dir.filePath(path)}, KvMediaImportMessage::ModeFolder);
+        QVERIFY(scene.scene.sendMessage(&message));
+        QCOMPARE(message.answer().toInt(), started);
+        QTRY_COMPARE(refused.count(), 1);
+        QTRY_VERIFY(!scene.library->libraryPresenter()->isImporting());
+        QCOMPARE(manager()->mediaLibrary()->count(), 1);
+        // The user's choice, not a fault of the editor.
+        QVERIFY2(log.errors().isEmpty(), qPrintable(log.errors().join('\n')));
+    }
+
     // Downloads mark their folders until the user looks at the downloads.
     void downloadRedDots()
     {

@@ -40,7 +40,7 @@ KvMediaImportResult KvMediaLibraryPresenter::importFiles(const QStringList &path
 bool KvMediaLibraryPresenter::importFolder(const QString &folder, int source)
 {
     if (!QFileInfo(folder).isDir()) {
-        KV_LOG_ERROR("\"%s\" is not a folder; nothing imported", KV_CSTR(folder));
+        KV_LOG_INFO("\"%s\" is not a folder; nothing imported", KV_CSTR(folder));
         emit sigImportRefused({QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(folder), tr("not a folder"))});
         return false;
     }
