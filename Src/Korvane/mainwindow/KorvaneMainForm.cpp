@@ -1,6 +1,7 @@
 #include "KorvaneMainForm.h"
 
 #include "FGeneralSettings.h"
+#include "FMainFormScriptDriver.h"
 #include "FMainPlayerPresenter.h"
 #include "FMaskManager.h"
 #include "FQuickStartMgr.h"
@@ -245,6 +246,7 @@ void KorvaneMainForm::showEvent(QShowEvent *event)
         m_hintTimer.start();
     }
     QMetaObject::invokeMethod(this, &KorvaneMainForm::slotShowUpgradeCycleChangeNotice, Qt::QueuedConnection);
+    FMainFormScriptDriver::startIfRequested(this);
 }
 
 void KorvaneMainForm::onHintTimeout()
@@ -271,10 +273,12 @@ void KorvaneMainForm::slotShowUpgradeCycleChangeNotice()
         return;
     config->setUpgradeCycleChangeHadShow(true);
     KvAppSettings::GetInstance()->GetSettings().GetGeneralSetting().SetCheckUpdate(false);
-    showInformation(tr("Auto-update Disabled"),
-                    tr("Check for updates is closed for this version, if you need to upgrade, please go to "
-                       "File-Preferences to open check for updates."),
-                    "KorvaneMainForm_UpgradeCycleNotice");
+    // Not a child of the form: the form may go (back to the start page, a
+    // forwarded open) while the notice waits for its answer.
+    FMessageDialog::information(nullptr, tr("Auto-update Disabled"),
+                                tr("Check for updates is closed for this version, if you need to upgrade, please go "
+                                   "to File-Preferences to open check for updates."),
+                                QStringLiteral("KorvaneMainForm_UpgradeCycleNotice"));
 }
 
 void KorvaneMainForm::showInformation(const QString &title, const QString &text, const char *objectName)
