@@ -251,6 +251,8 @@ private slots:
         QTest::newRow("end before start skipped") << "00:00:05,000 --> 00:00:04,000\nno\n" << 0 << qint64(0) << "";
         QTest::newRow("no time lines") << "just some text\nand more" << 0 << qint64(0) << "";
         QTest::newRow("hours") << "10:00:00,000 --> 10:00:01,000\nlate\n" << 1 << qint64(36001000) << "";
+        QTest::newRow("absurd hours ignored") << "99999999999999999999:00:00,000 --> 99999999999999999999:00:01,000\nx\n"
+                                              << 0 << qint64(0) << "";
     }
 
     void subtitleParse()

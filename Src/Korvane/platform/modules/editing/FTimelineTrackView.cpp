@@ -25,6 +25,13 @@ QColor skin(const char *token)
     return KvSkin::instance()->color(QString::fromLatin1(token));
 }
 
+// Pixels of a time, kept within what an int and a painter take, however far
+// out a (hand-edited) project places its clips.
+int toPixels(double value)
+{
+    return int(qBound(-1.0e9, value, 1.0e9));
+}
+
 // Track labels: the upper tracks carry pictures, the lowest one sound.
 QString trackLabel(int track)
 {
@@ -71,13 +78,13 @@ void FTimelineTrackView::setZoom(double pixelsPerSecond)
     const int anchorX = xOfTime(anchor);
     m_pixelsPerSecond = bounded;
     updateScrollBars();
-    horizontalScrollBar()->setValue(int(anchor * m_pixelsPerSecond / 1000.0) - (anchorX - kHeaderWidth));
+    horizontalScrollBar()->setValue(toPixels(anchor * m_pixelsPerSecond / 1000.0) - (anchorX - kHeaderWidth));
     viewport()->update();
 }
 
 int FTimelineTrackView::xOfTime(qint64 ms) const
 {
-    return kHeaderWidth + int(double(ms) * m_pixelsPerSecond / 1000.0) - horizontalScrollBar()->value();
+    return toPixels(kHeaderWidth + double(ms) * m_pixelsPerSecond / 1000.0 - horizontalScrollBar()->value());
 }
 
 qint64 FTimelineTrackView::timeOfX(int x) const
@@ -166,7 +173,7 @@ void FTimelineTrackView::updateScrollBars()
 {
     const qint64 duration = m_timeline ? m_timeline->durationMs() : 0;
     // Room after the end to place more.
-    const int width = int(double(duration + 30000) * m_pixelsPerSecond / 1000.0);
+    const int width = toPixels(double(duration + 30000) * m_pixelsPerSecond / 1000.0);
     const int visible = qMax(0, viewport()->width() - kHeaderWidth);
     horizontalScrollBar()->setRange(0, qMax(0, width - visible));
     horizontalScrollBar()->setPageStep(visible);
@@ -183,7 +190,7 @@ void FTimelineTrackView::followPlayhead(qint64 ms)
     // Scroll along when the playhead leaves the visible range.
     const int x = xOfTime(ms);
     if (x < kHeaderWidth || x > viewport()->width() - 8)
-        horizontalScrollBar()->setValue(int(double(ms) * m_pixelsPerSecond / 1000.0) - 40);
+        horizontalScrollBar()->setValue(toPixels(double(ms) * m_pixelsPerSecond / 1000.0) - 40);
     viewport()->update();
 }
 

@@ -25,9 +25,10 @@ QVector<KvSubtitleFile::Cue> KvSubtitleFile::read(const QString &path)
 
 QVector<KvSubtitleFile::Cue> KvSubtitleFile::parse(const QString &text)
 {
-    // "00:00:01,500 --> 00:00:03,000"; a dot instead of the comma is common too.
+    // "00:00:01,500 --> 00:00:03,000"; a dot instead of the comma is common
+    // too. Hours are bounded so that no line can overflow the milliseconds.
     static const QRegularExpression timeLine(
-        QStringLiteral(R"(^\s*(\d+):(\d{1,2}):(\d{1,2})[,.](\d{1,3})\s*-->\s*(\d+):(\d{1,2}):(\d{1,2})[,.](\d{1,3}))"));
+        QStringLiteral(R"(^\s*(\d{1,6}):(\d{1,2}):(\d{1,2})[,.](\d{1,3})\s*-->\s*(\d{1,6}):(\d{1,2}):(\d{1,2})[,.](\d{1,3}))"));
     QVector<Cue> cues;
     Cue *open = nullptr;
     const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
