@@ -27,6 +27,7 @@
 #include "KvUndoRedoService.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAbstractItemModel>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -524,6 +525,23 @@ private slots:
         QCOMPARE(manager()->mediaLibrary()->count(), 1);
         // The user's choice, not a fault of the editor.
         QVERIFY2(log.errors().isEmpty(), qPrintable(log.errors().join('\n')));
+    }
+
+    // Removing the chosen medium from the list takes its clip off the
+    // timeline; the timeline's undo button brings both back.
+    void removeFromLibrary()
+    {
+        manager()->createProject(projectOf({"a.mp4", "b.mp4"}, {{1, 0, 0, 0, 1000}}));
+        FMediaLibraryView library;
+        FTimelineModuleWidget timeline;
+        KvMediaLibraryGoToMsg goTo(KvMediaLibraryPresenter::CategoryProjectMedia, 1);
+        QVERIFY(library.dispatchMessage(&goTo));
+        library.findChild<QAction *>("FMediaLibraryView_Remove")->trigger();
+        QCOMPARE(library.visibleItemIds(), QList<int>{0});
+        QCOMPARE(manager()->timeline()->clipCount(), 0);
+        timeline.findChild<QAbstractButton *>("FTimelineModuleWidget_Undo")->click();
+        QCOMPARE(library.visibleItemIds(), (QList<int>{0, 1}));
+        QCOMPARE(manager()->timeline()->clipCount(), 1);
     }
 
     // Downloads mark their folders until the user looks at the downloads.

@@ -352,6 +352,44 @@ private slots:
         QVERIFY2(log.errors().isEmpty(), qPrintable(log.errors().join('\n')));
     }
 
+    // Removing media takes their clips along and renumbers the rest; one
+    // undo brings media, clips and their numbers back.
+    void removeMedia_data()
+    {
+        QTest::addColumn<QVector<int>>("ids");
+        QTest::addColumn<QStringList>("media");
+        QTest::addColumn<QVector<KvTimelineClip>>("clips");
+        const KvTimelineClip a{0, 0, 0, 0, 4000};
+        QTest::newRow("used by a clip") << QVector<int>{1} << QStringList{"/m/a.mp4", "/m/c.wav"}
+                                        << QVector<KvTimelineClip>{a};
+        QTest::newRow("unused, renumbers none before it") << QVector<int>{2} << QStringList{"/m/a.mp4", "/m/b.png"}
+                                                          << QVector<KvTimelineClip>{a, {1, 1, 2000, 0, 5000}};
+        QTest::newRow("first, renumbers the rest") << QVector<int>{0, 0, 9} << QStringList{"/m/b.png", "/m/c.wav"}
+                                                   << QVector<KvTimelineClip>{{0, 1, 2000, 0, 5000}};
+    }
+
+    void removeMedia()
+    {
+        QFETCH(QVector<int>, ids);
+        QFETCH(QStringList, media);
+        QFETCH(QVector<KvTimelineClip>, clips);
+        manager()->createProject(smallProject());
+        timeline()->setSelectedClips({0});
+        const KvProjectData before = manager()->currentProject()->data();
+        QSignalSpy reset(manager()->mediaLibrary(), &IKvMediaLibrary::sigMediaReset);
+        QVERIFY(manager()->mediaLibrary()->removeMedia(ids));
+        QCOMPARE(manager()->mediaLibrary()->paths(), media);
+        QCOMPARE(timeline()->clips(), clips);
+        QVERIFY(timeline()->selectedClips().isEmpty());
+        QVERIFY(manager()->undoRedoService()->undo());
+        QCOMPARE(manager()->currentProject()->data(), before);
+        QCOMPARE(reset.count(), 2);
+        // Still one entry per path: importing a restored medium finds it.
+        QCOMPARE(manager()->mediaLibrary()->importFiles({}).ids.size(), 0);
+        QCOMPARE(manager()->currentProject()->addMedia("/m/a.mp4"), 0);
+        QVERIFY(!manager()->mediaLibrary()->removeMedia({-1, 3}));
+    }
+
     // A folder gives its importable files, subfolders included, sorted;
     // a link to another folder is not followed.
     void folderImport()

@@ -16,6 +16,7 @@
 #include "KvSkin.h"
 #include "KvToast.h"
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -88,6 +89,19 @@ void FMediaLibraryView::build()
     m_list->setDragDropMode(QAbstractItemView::DragOnly);
     m_list->setModel(m_model);
 
+    // Removing takes the medium's clips with it; one undo step.
+    auto *remove = new QAction(tr("Remove from Project"), m_list);
+    remove->setObjectName(QStringLiteral("FMediaLibraryView_Remove"));
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    m_list->addAction(remove);
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(remove, &QAction::triggered, this, [this]() {
+        const int id = selectedItemId();
+        if (m_library && id >= 0)
+            m_library->removeMedia({id});
+    });
+
     m_emptyHint = new QLabel(tr("Import media files, or drop them here."), this);
     m_emptyHint->setObjectName(QStringLiteral("FMediaLibraryView_EmptyHint"));
     m_emptyHint->setAlignment(Qt::AlignCenter);
@@ -124,6 +138,7 @@ void FMediaLibraryView::build()
     if (m_library) {
         connect(m_library, &IKvMediaLibrary::sigMediaAdded, this, &FMediaLibraryView::mediaAdded);
         connect(m_library, &IKvMediaLibrary::sigProjectChanged, this, &FMediaLibraryView::refresh);
+        connect(m_library, &IKvMediaLibrary::sigMediaReset, this, &FMediaLibraryView::refresh);
     }
     updateEmptyHint();
 }

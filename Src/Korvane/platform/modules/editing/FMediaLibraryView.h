@@ -17,7 +17,8 @@ class QToolButton;
 // its index as item id (name, type, size, thumbnail), filtered by the search
 // field. Media come in by the import button (files or a folder), by files
 // dropped on it and by KvMediaImportMessage; a row dragged to the timeline
-// places the medium there, a double-click places it at the playhead. It
+// places the medium there, a double-click places it at the playhead, Delete
+// (or the context menu) removes it with its clips. It
 // handles KvMediaLibraryGoToMsg and MediaLibraryShowProject.
 //
 // A list view over a model with rows of one size: filling it with a project

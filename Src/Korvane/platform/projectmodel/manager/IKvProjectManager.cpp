@@ -384,6 +384,8 @@ private:
             s->editor = new KvMediaEditor(&s->anchor);
             s->player = new KvProjectPlayer(s->timeline, &s->anchor);
             QObject::connect(s->library, &IKvMediaLibrary::sigMediaAdded, s->timeline, &KvTimeline::mediaChanged);
+            QObject::connect(s->library, &IKvMediaLibrary::sigMediaReset, s->timeline, &KvTimeline::contentReset);
+            QObject::connect(s->library, &IKvMediaLibrary::sigMediaReset, s->editor, &KvMediaEditor::clear);
             if (QCoreApplication *app = QCoreApplication::instance())
                 s->anchor.moveToThread(app->thread());
             const_cast<KvProjectManager *>(this)->followProject(m_project.get());
@@ -398,7 +400,7 @@ private:
             return;
         m_services->player->stop();
         m_services->editor->clear();
-        m_services->library->setProject(project);
+        m_services->library->setProject(project, project ? undoRedoService() : nullptr);
         m_services->timeline->setProject(project, project ? undoRedoService() : nullptr);
     }
 

@@ -42,6 +42,9 @@ public:
     // refused (use importableFilesIn first). Nothing is imported without a
     // project.
     virtual KvMediaImportResult importFiles(const QStringList &paths) = 0;
+    // Removes the media and every clip that uses them, as one undo step.
+    // Ids out of range are skipped; false when none is left to remove.
+    virtual bool removeMedia(const QVector<int> &ids) = 0;
 
     // Where downloaded resources land (the download centre's folder).
     virtual void setDownloadFolder(const QString &folder) = 0;
@@ -61,4 +64,6 @@ signals:
     void sigProjectChanged();
     // Items [first, first + count) are new.
     void sigMediaAdded(int first, int count);
+    // Media were removed, or a removal undone: ids and clips may all differ.
+    void sigMediaReset();
 };

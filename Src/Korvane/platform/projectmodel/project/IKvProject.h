@@ -39,6 +39,9 @@ public:
     // Replaces the clip at `index`; false (nothing changes) when the result
     // would not be valid.
     virtual bool setClip(int index, const KvTimelineClip &clip) = 0;
+    // Replaces media and clips at once (an undo of a media removal); false,
+    // and nothing changes, when they do not fit together.
+    virtual bool restoreContent(const QStringList &mediaPaths, const QVector<KvTimelineClip> &clips) = 0;
     virtual int clipCount() const = 0;
     virtual KvTimelineClip clipAt(int index) const = 0;
     virtual int mediaCount() const = 0;

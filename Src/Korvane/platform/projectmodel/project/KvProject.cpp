@@ -116,6 +116,21 @@ bool KvProject::removeClip(int index)
     return true;
 }
 
+bool KvProject::restoreContent(const QStringList &mediaPaths, const QVector<KvTimelineClip> &clips)
+{
+    KvProjectData candidate;
+    candidate.settings = m_data.settings;
+    candidate.mediaPaths = mediaPaths;
+    candidate.clips = clips;
+    if (!candidate.validate().isEmpty())
+        return false;
+    m_data.mediaPaths = mediaPaths;
+    m_data.clips = clips;
+    m_mediaIndexBuilt = false;
+    changed();
+    return true;
+}
+
 void KvProject::setRequiredEffects(const QStringList &effects)
 {
     if (effects == m_data.requiredEffects)

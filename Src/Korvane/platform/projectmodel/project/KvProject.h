@@ -26,6 +26,7 @@ public:
     bool removeClip(int index) override;
     bool insertClip(int index, const KvTimelineClip &clip) override;
     bool setClip(int index, const KvTimelineClip &clip) override;
+    bool restoreContent(const QStringList &mediaPaths, const QVector<KvTimelineClip> &clips) override;
     int clipCount() const override { return m_data.clips.size(); }
     KvTimelineClip clipAt(int index) const override { return m_data.clips.value(index); }
     int mediaCount() const override { return m_data.mediaPaths.size(); }

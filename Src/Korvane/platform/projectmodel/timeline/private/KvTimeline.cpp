@@ -115,6 +115,16 @@ void KvTimeline::mediaChanged()
     emit sigClipsChanged();
 }
 
+void KvTimeline::contentReset()
+{
+    if (!m_selection.isEmpty()) {
+        m_selection.clear();
+        emit sigSelectionChanged();
+        notify({KvTimelineEvent::SelectionChanged});
+    }
+    changed(KvTimelineEvent::ClipsChanged);
+}
+
 int KvTimeline::trackCount() const
 {
     if (m_maxTrackGeneration != m_generation) {

@@ -21,6 +21,8 @@ public:
     void setProject(IKvProject *project, KvUndoRedoService *undo);
     // Media were added to the project (names of clips may now resolve).
     void mediaChanged();
+    // Media were removed (or their removal undone): clips may all differ.
+    void contentReset();
 
     bool hasProject() const override { return m_project != nullptr; }
     quint64 generation() const override { return m_generation; }
