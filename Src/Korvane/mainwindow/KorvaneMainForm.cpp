@@ -298,7 +298,10 @@ bool KorvaneMainForm::closeProject()
 
 QString KorvaneMainForm::projectTitle() const
 {
-    return m_titleBar->projectName();
+    // The name as the window list shows it: marked while it has unsaved changes.
+    const IKvProject *project = IKvProjectManager::getInstance()->currentProject();
+    const QString name = m_titleBar->projectName().isEmpty() ? tr("Untitled") : m_titleBar->projectName();
+    return project && project->isModified() ? name + QLatin1Char('*') : name;
 }
 
 void KorvaneMainForm::refreshProjectTitle()
