@@ -1,4 +1,7 @@
 #include "FMessageDialog.h"
+#include "IKvTimeline.h"
+#include "KvAudioRecordView.h"
+#include "KvProjectPlayer.h"
 #include "FProjectDocProxy.h"
 #include "IKvAppInfo.h"
 #include "IKvProject.h"
@@ -15,6 +18,7 @@
 #include "KvConfig.h"
 #include "KvDataMessage.h"
 #include "KvEditingViewType.h"
+#include "KvFramelessDialog.h"
 #include "KvMainFormMessageId.h"
 #include "KvProjectAspectRatioType.h"
 #include "KvSkin.h"
@@ -91,6 +95,8 @@ private slots:
     void helperCommands();
     void closeRequest_data();
     void closeRequest();
+    void voiceOver_data();
+    void voiceOver();
     void hintBlinkStopsAtClick();
     void grabShowsNoLightArea();
 
@@ -490,6 +496,57 @@ void TestKorvaneMainForm::closeRequest()
     QCOMPARE(log.count(QStringLiteral("bCanShowProjectLibrary")), (fxPopup || speechRefuses) ? 0 : 1);
     general().SetShowProjectLibrary(false);
     KvConfig::Instance()->setOpenFXPopupExist(false);
+}
+
+void TestKorvaneMainForm::voiceOver_data()
+{
+    QTest::addColumn<bool>("mutedBefore");
+    QTest::addColumn<bool>("record");
+
+    QTest::newRow("recorded, was muted") << true << true;
+    QTest::newRow("recorded, was not muted") << false << true;
+    QTest::newRow("closed without recording") << true << false;
+}
+
+void TestKorvaneMainForm::voiceOver()
+{
+    QFETCH(bool, mutedBefore);
+    QFETCH(bool, record);
+
+    KvTestLog log;
+    IKvProjectManager *manager = IKvProjectManager::getInstance();
+    KvProjectPlayer *player = manager->player();
+    QVERIFY(player);
+    player->setMute(mutedBefore);
+    const int mediaBefore = manager->currentProject()->mediaCount();
+    const int clipsBefore = manager->timeline()->clipCount();
+    auto *presenter = qobject_cast<KorvaneMainFormPresenter *>(form()->presenter());
+    bool connectorOffWhileRecording = false;
+    KvFramelessDialog::setAnswerer([&](KvFramelessDialog &dialog) {
+        auto *view = qobject_cast<KvAudioRecordView *>(&dialog);
+        if (view && record) {
+            view->setOutputFolder(m_dir.filePath("voice"));
+            // Recording mutes the player and holds the playheads apart.
+            emit view->sigMute(true);
+            if (!view->startCapture())
+                return 0;
+            connectorOffWhileRecording = !presenter->isPlayheadConnectorEnabled();
+            view->finishCapture(1500);
+        }
+        return 0;
+    });
+
+    KvMessage message(513);
+    QVERIFY(m_scene->sendMessage(&message));
+    KvFramelessDialog::setAnswerer({});
+
+    QCOMPARE(log.count(QStringLiteral("Main player's mute property is %1").arg(int(mutedBefore))), 1);
+    QCOMPARE(player->isMute(), mutedBefore);
+    QVERIFY(presenter->isPlayheadConnectorEnabled());
+    QCOMPARE(connectorOffWhileRecording, record);
+    QCOMPARE(manager->currentProject()->mediaCount(), mediaBefore + (record ? 1 : 0));
+    QCOMPARE(manager->timeline()->clipCount(), clipsBefore + (record ? 1 : 0));
+    QVERIFY2(log.errors().isEmpty(), qPrintable(log.errors().join('\n')));
 }
 
 void TestKorvaneMainForm::hintBlinkStopsAtClick()
