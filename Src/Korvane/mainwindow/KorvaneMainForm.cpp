@@ -79,7 +79,10 @@ KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene 
     }
 
     setObjectName(QStringLiteral("FDialog_CentralWdg"));
-    setMinimumSize(1024, 600);
+    // Small screens (a 768-line laptop with a task bar) get a lower minimum.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const bool smallScreen = screen && screen->availableGeometry().height() < 700;
+    setMinimumSize(1024, smallScreen ? 480 : 600);
     KvMainWindowTracking::send(KvMainWindowTracking::InterfaceExposure, QStringLiteral("main"));
 }
 
