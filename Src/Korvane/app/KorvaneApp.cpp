@@ -46,10 +46,12 @@
 #include "KvUnmonitoredEventHelper.h"
 #include "StartupTimingTracker.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScreen>
+#include <QSet>
 #include <QThread>
 #include <QUuid>
 
@@ -119,10 +121,31 @@ void KorvaneApp::onTerminationSignal(int signalNumber)
         // Start-up skips what is left at its next step.
         if (!m_startUpInterrupted.exchange(true))
             KV_LOG_INFO("signal %d during start-up: ending once what has started is released", signalNumber);
+        // A dialog that start-up waits on (a notice, a question) would hold
+        // that next step until the user answers: dismiss it as its close
+        // button would.
+        closeModalDialogs();
         return;
     }
     if (!KorvanePageMgr::instance()->requestClose())
         m_terminationSignals->rearm();
+}
+
+void KorvaneApp::closeModalDialogs()
+{
+    // Each dismissed dialog ends its own loop; a dialog that refuses to go
+    // (or is not a dialog) is closed once and left, never looped on.
+    QSet<QWidget *> tried;
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        if (tried.contains(modal))
+            break;
+        tried.insert(modal);
+        KV_LOG_INFO("dismissing \"%s\" for the termination signal", KV_CSTR(modal->objectName()));
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
 }
 
 bool KorvaneApp::notify(QObject *receiver, QEvent *event)

@@ -102,6 +102,7 @@ private:
     void startSecondGraph();
     FCBSUpdater *cbsUpdater();
     void onTerminationSignal(int signalNumber);
+    static void closeModalDialogs();
     void initRegistryInfo();
     int runRecoveryPrompt(bool *unsavedProjectFound);
 

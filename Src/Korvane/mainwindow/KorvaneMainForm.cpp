@@ -277,8 +277,11 @@ void KorvaneMainForm::slotShowUpgradeCycleChangeNotice()
     config->setUpgradeCycleChangeHadShow(true);
     KvAppSettings::GetInstance()->GetSettings().GetGeneralSetting().SetCheckUpdate(false);
     // Not a child of the form: the form may go (back to the start page, a
-    // forwarded open) while the notice waits for its answer.
-    FMessageDialog::information(nullptr, tr("Auto-update Disabled"),
+    // forwarded open) while the notice waits for its answer. It does not wait
+    // in a loop of its own: the first display can come while start-up is still
+    // turning events, and a modal loop there would hold start-up (and a
+    // termination signal) until the user answers.
+    FMessageDialog::notify(nullptr, tr("Auto-update Disabled"),
                                 tr("Check for updates is closed for this version, if you need to upgrade, please go "
                                    "to File-Preferences to open check for updates."),
                                 QStringLiteral("KorvaneMainForm_UpgradeCycleNotice"));

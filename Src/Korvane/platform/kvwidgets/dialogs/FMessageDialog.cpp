@@ -190,6 +190,28 @@ int FMessageDialog::DoModal()
     return result;
 }
 
+FMessageDialog *FMessageDialog::notify(QWidget *parent, const QString &title, const QString &text,
+                                       const QString &objectName)
+{
+    if (answerer()) {
+        information(parent, title, text, objectName);
+        return nullptr;
+    }
+    auto *dialog = new FMessageDialog(parent);
+    if (!objectName.isEmpty())
+        dialog->setObjectName(objectName);
+    dialog->setTitle(title);
+    dialog->setText(text);
+    dialog->addButton(tr("OK"), Ok);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    KV_LOG_INFO("message %s: %s", KV_CSTR(dialog->objectName()), KV_CSTR(text));
+    connect(dialog, &QDialog::finished, dialog, [dialog](int result) {
+        KV_LOG_INFO("message %s answered %d", KV_CSTR(dialog->objectName()), result);
+    });
+    dialog->open();
+    return dialog;
+}
+
 int FMessageDialog::information(QWidget *parent, const QString &title, const QString &text, const QString &objectName)
 {
     FMessageDialog dialog(parent);

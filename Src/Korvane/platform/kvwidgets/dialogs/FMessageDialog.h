@@ -68,6 +68,12 @@ public:
     // An information message with one OK button. The object name lets tests
     // and the style sheet tell messages apart.
     static int information(QWidget *parent, const QString &title, const QString &text, const QString &objectName);
+    // The same message without waiting for it: it shows, returns at once and
+    // deletes itself when dismissed. For notices that must not hold up the
+    // caller (a nested event loop during start-up would). With an answerer set
+    // it is answered and gone before this returns (null then).
+    static FMessageDialog *notify(QWidget *parent, const QString &title, const QString &text,
+                                  const QString &objectName);
     // A yes/no question: Yes (3) or No (4), Closed when dismissed. Empty
     // button texts read "Yes" and "No".
     static int question(QWidget *parent, const QString &title, const QString &text, const QString &objectName,
