@@ -260,14 +260,14 @@ bool FStartUpTasks::initTcPush()
     KvTcPushProxy *push = KvTcPushProxy::getInstance();
     push->init(tcPushDataDir());
     QObject::connect(push, &KvTcPushProxy::sigDataReport, &m_app, [](const QVariantMap &data) {
-        KvTrackEvent event(QStringLiteral("push_report"));
+        KvTrackEvent event(KvTrackEvents::nameOf(KvTrackEventKind::PushReport));
         for (auto it = data.cbegin(); it != data.cend(); ++it)
             event.setField(it.key(), it.value());
         getEventTrackingProxy()->sendEvent(event);
     }, Qt::UniqueConnection);
     QObject::connect(FNativeEngineInfoHelper::instance(), &FNativeEngineInfoHelper::sigCaddyDataReport, &m_app,
                      [](const QString &report) {
-                         KvTrackEvent event(QStringLiteral("caddy_report"));
+                         KvTrackEvent event(KvTrackEvents::nameOf(KvTrackEventKind::CaddyReport));
                          event.setField(QStringLiteral("data"), report);
                          getEventTrackingProxy()->sendEvent(event);
                      }, Qt::UniqueConnection);

@@ -207,7 +207,7 @@ void KorvaneMainForm::openSpeechParameters(KvMessage *message, bool textToSpeech
             if (!kind.isEmpty() && !kinds.contains(kind))
                 kinds << kind;
         }
-        KvMainWindowTracking::sendFields("TTS_params_setting",
+        KvMainWindowTracking::sendFields(KvTrackEventKind::TtsParamsSetting,
                                          {{QStringLiteral("TTS_language"), params.language},
                                           {QStringLiteral("voice_name"), params.voiceName},
                                           {QStringLiteral("is_use_check"), params.useCheck},

@@ -1,29 +1,29 @@
 #pragma once
 
-#include "KvTrackEvent.h"
+#include "KvTrackEvents.h"
 
 #include <QString>
 
-// The tracking events sent from the main window. The names are the tracker's
-// and do not change.
+// The tracking events sent from the main window (their names are in the
+// editor's event table).
 namespace KvMainWindowTracking {
 
-constexpr const char *QuickIconClick = "quick_icon_click";
-constexpr const char *PopupClick = "popup_click";
-constexpr const char *InterfaceExposure = "interface_exposure";
-constexpr const char *Walkthrough = "walkthrough";
-constexpr const char *GuidePopup = "guide_popup";
-constexpr const char *GuideClose = "guide_close";
-constexpr const char *ScreenRecording = "screen_recording";
-constexpr const char *AudioRecording = "audio_recording";
-constexpr const char *VideoRecording = "video_recording";
-constexpr const char *ExportButton = "export_button_click";
-constexpr const char *ProjectSettings = "project_settings";
+constexpr KvTrackEventKind QuickIconClick = KvTrackEventKind::QuickIconClick;
+constexpr KvTrackEventKind PopupClick = KvTrackEventKind::PopupClick;
+constexpr KvTrackEventKind InterfaceExposure = KvTrackEventKind::InterfaceExposure;
+constexpr KvTrackEventKind Walkthrough = KvTrackEventKind::Walkthrough;
+constexpr KvTrackEventKind GuidePopup = KvTrackEventKind::GuidePopup;
+constexpr KvTrackEventKind GuideClose = KvTrackEventKind::GuideClose;
+constexpr KvTrackEventKind ScreenRecording = KvTrackEventKind::ScreenRecording;
+constexpr KvTrackEventKind AudioRecording = KvTrackEventKind::AudioRecording;
+constexpr KvTrackEventKind VideoRecording = KvTrackEventKind::VideoRecording;
+constexpr KvTrackEventKind ExportButton = KvTrackEventKind::ExportButtonClick;
+constexpr KvTrackEventKind ProjectSettings = KvTrackEventKind::ProjectSettings;
 
 // An event with up to two texts, as most of the window's events are.
-inline void send(const char *name, const QString &first = QString(), const QString &second = QString())
+inline void send(KvTrackEventKind kind, const QString &first = QString(), const QString &second = QString())
 {
-    KvTrackEvent event{QString::fromLatin1(name)};
+    KvTrackEvent event{KvTrackEvents::nameOf(kind)};
     if (!first.isNull())
         event.setField(QStringLiteral("name"), first);
     if (!second.isNull())
@@ -31,9 +31,9 @@ inline void send(const char *name, const QString &first = QString(), const QStri
     event.sendEvent();
 }
 
-inline void sendFields(const char *name, const QVariantMap &fields)
+inline void sendFields(KvTrackEventKind kind, const QVariantMap &fields)
 {
-    KvTrackEvent event{QString::fromLatin1(name)};
+    KvTrackEvent event{KvTrackEvents::nameOf(kind)};
     for (auto it = fields.cbegin(); it != fields.cend(); ++it)
         event.setField(it.key(), it.value());
     event.sendEvent();

@@ -150,7 +150,7 @@ void tst_KvSkin::styleSheetNamesTheEditorsObjects_data()
           "#KorvaneTitleBar_CloudDisk", "#KorvaneTitleBar_m_pMoreEffect",
           "#KorvaneTitleBar_m_pMesseage[hasNewMessage=\"true\"]", "#KorvaneTitleBar_m_pMesseageInfo",
           "#KorvaneTitleBar_Btn", "#Korvane_LoginAccount", "#Tip_on_MainForm_Center", "#KvTitleBar_MinBtn",
-          "#KvTitleBar_MaxBtn[maximized=\"true\"]", "#KvTitleBar_CloseBtn", "QListView", "QTreeView", "QTableView",
+          "#KvTitleBar_MaxBtn[windowMaximized=\"true\"]", "#KvTitleBar_CloseBtn", "QListView", "QTreeView", "QTableView",
           "QSlider::handle", "QScrollBar::handle", "QSplitter::handle", "QLineEdit", "QComboBox", "QAbstractSpinBox",
           "QCheckBox::indicator", "QTabBar::tab", "QMenuBar", "QMenu::item", "QToolTip", "QPushButton", "QToolButton",
           "QHeaderView::section", "QProgressBar"})

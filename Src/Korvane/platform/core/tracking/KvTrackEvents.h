@@ -15,6 +15,20 @@ enum class KvTrackEventKind {
     EmbedWindowPopup,
     TemplateTimeLinePageButtonClick,
     ExportSuccess,
+    QuickIconClick,
+    PopupClick,
+    InterfaceExposure,
+    Walkthrough,
+    GuidePopup,
+    GuideClose,
+    ScreenRecording,
+    AudioRecording,
+    VideoRecording,
+    ExportButtonClick,
+    ProjectSettings,
+    PushReport,
+    CaddyReport,
+    TtsParamsSetting,
     Count
 };
 
@@ -38,6 +52,20 @@ constexpr Row kTable[] = {
     {KvTrackEventKind::EmbedWindowPopup, "embed_window_popup"},
     {KvTrackEventKind::TemplateTimeLinePageButtonClick, "template_timeline_page_button_click"},
     {KvTrackEventKind::ExportSuccess, "export_success"},
+    {KvTrackEventKind::QuickIconClick, "quick_icon_click"},
+    {KvTrackEventKind::PopupClick, "popup_click"},
+    {KvTrackEventKind::InterfaceExposure, "interface_exposure"},
+    {KvTrackEventKind::Walkthrough, "walkthrough"},
+    {KvTrackEventKind::GuidePopup, "guide_popup"},
+    {KvTrackEventKind::GuideClose, "guide_close"},
+    {KvTrackEventKind::ScreenRecording, "screen_recording"},
+    {KvTrackEventKind::AudioRecording, "audio_recording"},
+    {KvTrackEventKind::VideoRecording, "video_recording"},
+    {KvTrackEventKind::ExportButtonClick, "export_button_click"},
+    {KvTrackEventKind::ProjectSettings, "project_settings"},
+    {KvTrackEventKind::PushReport, "push_report"},
+    {KvTrackEventKind::CaddyReport, "caddy_report"},
+    {KvTrackEventKind::TtsParamsSetting, "TTS_params_setting"},
 };
 
 constexpr bool tableMatchesKinds()
