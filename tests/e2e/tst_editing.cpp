@@ -16,7 +16,8 @@ bool writeFile(const QString &path, const QByteArray &data)
 
 bool writeImage(const QString &path, Qt::GlobalColor color)
 {
-    QImage image(64, 36, QImage::Format_RGB32);
+    // The project's own size, so that adding it asks nothing.
+    QImage image(1920, 1080, QImage::Format_RGB32);
     image.fill(color);
     return image.save(path);
 }

@@ -6,6 +6,7 @@
 #include "FTimelineModulePresenter.h"
 #include "FTimelineModuleWidget.h"
 #include "FTimelineTrackView.h"
+#include "IKvClip.h"
 #include "IKvMediaLibrary.h"
 #include "IKvProjectManager.h"
 #include "IKvTimeline.h"
@@ -253,6 +254,67 @@ private slots:
         QCOMPARE(library.selectedItemId(), itemId);
         // Choosing an item makes it the medium the timeline adds.
         QCOMPARE(manager()->mediaEditor()->lastMedia(), itemId);
+    }
+
+    // The first picture on an empty timeline offers its size to the project,
+    // once the edit is done; later clips, sounds and opened projects ask
+    // nothing.
+    void matchOffer_data()
+    {
+        QTest::addColumn<QStringList>("media");
+        QTest::addColumn<bool>("timelineHasClip");
+        QTest::addColumn<int>("add");
+        QTest::addColumn<QSize>("offered");
+        QTest::newRow("first picture") << QStringList{"tall.png"} << false << 0 << QSize(1080, 1920);
+        QTest::newRow("sound first") << QStringList{"voice.wav"} << false << 0 << QSize();
+        QTest::newRow("not the first clip") << QStringList{"tall.png"} << true << 0 << QSize();
+        QTest::newRow("opened only") << QStringList{"tall.png"} << true << -1 << QSize();
+    }
+    void matchOffer()
+    {
+        QFETCH(QStringList, media);
+        QFETCH(bool, timelineHasClip);
+        QFETCH(int, add);
+        QFETCH(QSize, offered);
+        QTemporaryDir dir;
+        QVERIFY(QImage(1080, 1920, QImage::Format_RGB32).save(dir.filePath("tall.png")));
+        writeAll(dir.filePath("voice.wav"), QByteArray("RIFF"));
+        KvProjectData data;
+        for (const QString &name : media)
+            data.mediaPaths << dir.filePath(name);
+        if (timelineHasClip)
+            data.clips << KvTimelineClip{0, 0, 0, 0, 1000};
+        manager()->createProject(data);
+        ModuleScene s;
+        if (add >= 0)
+            QVERIFY(manager()->timeline()->addMediaAtPlayhead(add) >= 0);
+        struct Catcher : KvUIView
+        {
+            using KvUIView::KvUIView;
+            bool dispatchMessage(KvMessage *message) override
+            {
+                if (message->code() == KvEditingMessageId::MatchProjectToMedia)
+                    received << static_cast<KvDataMessage *>(message)->data().toMap();
+                return false;
+            }
+            QList<QVariantMap> received;
+        };
+        QWidget catcherWidget;
+        Catcher catcher(&catcherWidget);
+        s.scene.addView(&catcher);
+        // Never in the middle of the edit: the question is modal.
+        QVERIFY(catcher.received.isEmpty());
+        QTest::qWait(20);
+        s.scene.removeView(&catcher);
+        if (offered.isEmpty()) {
+            QVERIFY(catcher.received.isEmpty());
+            return;
+        }
+        QCOMPARE(catcher.received.size(), 1);
+        QCOMPARE(catcher.received.first().value("width").toInt(), offered.width());
+        QCOMPARE(catcher.received.first().value("height").toInt(), offered.height());
+        QCOMPARE(catcher.received.first().value("aspectRatioType").toInt(),
+                 KvClipVideoInfo::aspectRatioTypeOf(offered.width(), offered.height()));
     }
 
     // The messages the modules handle, one row each: what the scene answers

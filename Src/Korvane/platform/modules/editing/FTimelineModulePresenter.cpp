@@ -3,6 +3,7 @@
 #include "FTimelineModuleWidget.h"
 #include "FTimelineTrackView.h"
 #include "IKvBaseLog.h"
+#include "IKvClip.h"
 #include "IKvProjectManager.h"
 #include "IKvTimeline.h"
 #include "KvDataMessage.h"
@@ -22,8 +23,13 @@ FTimelineModulePresenter::FTimelineModulePresenter(KvUIView *parentView, IKvTime
 {
     KvUndoRedoService *undo = IKvProjectManager::getInstance()->undoRedoService();
     connect(undo, &KvUndoRedoService::sigChanged, this, &FTimelineModulePresenter::sigUndoStateChanged);
-    if (timeline)
+    if (timeline) {
+        m_clipCount = timeline->clipCount();
         connect(timeline, &IKvTimeline::sigSelectionChanged, this, &FTimelineModulePresenter::selectionChanged);
+        connect(timeline, &IKvTimeline::sigClipsChanged, this, &FTimelineModulePresenter::clipsChanged);
+        // Opening a project is not an edit: its clips are simply there.
+        connect(timeline, &IKvTimeline::sigProjectChanged, this, [this] { m_clipCount = m_timeline->clipCount(); });
+    }
 }
 
 FTimelineModuleWidget *FTimelineModulePresenter::createView(QWidget *parent)
@@ -101,6 +107,38 @@ void FTimelineModulePresenter::selectionChanged()
         return;
     KvMessage message(hasSelection ? KvEditingMessageId::ShowPropertyPanel : KvEditingMessageId::HidePropertyPanel);
     sendMessageToScene(&message);
+}
+
+void FTimelineModulePresenter::clipsChanged()
+{
+    const int before = m_clipCount;
+    m_clipCount = m_timeline ? m_timeline->clipCount() : 0;
+    if (before != 0 || m_clipCount == 0 || isRecording())
+        return;
+    for (int index = 0; index < m_clipCount; ++index) {
+        IKvClip *clip = m_timeline->clip(index);
+        if (clip && clip->videoInfo()) {
+            offerMatchFor(clip);
+            return;
+        }
+    }
+}
+
+void FTimelineModulePresenter::offerMatchFor(IKvClip *clip)
+{
+    const KvClipVideoInfo *info = clip->videoInfo();
+    if (info->width <= 0 || info->height <= 0 || !view() || !view()->scene())
+        return;
+    const QVariantMap facts{{QStringLiteral("width"), info->width},
+                            {QStringLiteral("height"), info->height},
+                            {QStringLiteral("aspectRatioType"), info->aspectRatioType},
+                            {QStringLiteral("frameRateType"), info->frameRateType}};
+    KvDataMessage message(KvEditingMessageId::MatchProjectToMedia, facts);
+    // Asked after the edit has finished: the question is modal.
+    QTimer::singleShot(0, this, [this, message]() mutable {
+        if (view() && view()->scene())
+            sendMessageToScene(&message);
+    });
 }
 
 bool FTimelineModulePresenter::dispatchMessage(KvMessage *message)

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class FTimelineModuleWidget;
+class IKvClip;
 class KvTimelineRecordingMessage;
 class KvUIView;
 
@@ -56,6 +57,10 @@ private:
     void recording(const KvTimelineRecordingMessage &message);
     // Selection changes ask the main window for the property panel.
     void selectionChanged();
+    // An empty timeline that gets its first picture offers that picture's
+    // size to the project.
+    void clipsChanged();
+    void offerMatchFor(IKvClip *clip);
 
     QPointer<IKvTimeline> m_timeline;
     KvUIView *m_parentView;
@@ -63,4 +68,5 @@ private:
     QPointer<FTimelineModuleWidget> m_view;
     qint64 m_recordStart = -1;
     bool m_hadSelection = false;
+    int m_clipCount = 0;
 };

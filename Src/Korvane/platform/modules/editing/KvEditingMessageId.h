@@ -6,6 +6,10 @@ namespace KvEditingMessageId {
 
 // Sent straight to the media library view: show the project's media again
 // (the project's media may have changed behind its back).
+// The first picture landed on an empty timeline: a data message with its
+// facts ("width", "height", "aspectRatioType", "frameRateType") asks
+// whether the project should take them.
+constexpr int MatchProjectToMedia = 1007;
 constexpr int MediaLibraryShowProject = 1012;
 // KvMediaImportMessage: import files into the media library.
 constexpr int MediaImport = 3020;
