@@ -1,3 +1,4 @@
+#include "../../platform/kvwidgets/KvAccessibilityAudit.h"
 #include "FMessageDialog.h"
 #include "IKvTimeline.h"
 #include "KvAudioRecordView.h"
@@ -596,6 +597,11 @@ void TestKorvaneMainForm::grabShowsNoLightArea()
         }
     }
     QVERIFY2(lightTiles.isEmpty(), qPrintable(lightTiles.join(' ')));
+
+    // Every control of the window, modules included, can be found by name
+    // (screen readers, GUI tests), and no name repeats its shortcut.
+    const QStringList problems = KvAccessibilityAudit::problems(f);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 QTEST_MAIN(TestKorvaneMainForm)
