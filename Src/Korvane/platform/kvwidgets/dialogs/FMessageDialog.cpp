@@ -178,16 +178,8 @@ int FMessageDialog::DoModal()
     // A message the user could not dismiss would block the editor.
     if (buttonTexts().isEmpty())
         addButton(tr("OK"), Ok);
-    KV_LOG_INFO("message %s: %s", KV_CSTR(objectName()), KV_CSTR(text()));
-    int result = Closed;
-    if (answerer()) {
-        result = answerer()(*this);
-        setResult(result);
-    } else {
-        result = exec();
-    }
-    KV_LOG_INFO("message %s answered %d", KV_CSTR(objectName()), result);
-    return result;
+    Answerer &answer = answerer();
+    return runModal("message", text(), answer ? std::function<int()>([&] { return answer(*this); }) : nullptr);
 }
 
 FMessageDialog *FMessageDialog::notify(QWidget *parent, const QString &title, const QString &text,

@@ -158,15 +158,21 @@ void KvFramelessDialog::setWidthClass(WidthClass widthClass)
 
 int KvFramelessDialog::DoModal()
 {
-    KV_LOG_INFO("dialog %s: %s", KV_CSTR(objectName()), KV_CSTR(title()));
+    Answerer &answer = answerer();
+    return runModal("dialog", title(), answer ? std::function<int()>([&] { return answer(*this); }) : nullptr);
+}
+
+int KvFramelessDialog::runModal(const char *kind, const QString &what, const std::function<int()> &answer)
+{
+    KV_LOG_INFO("%s %s: %s", kind, KV_CSTR(objectName()), KV_CSTR(what));
     int result = Closed;
-    if (answerer()) {
-        result = answerer()(*this);
+    if (answer) {
+        result = answer();
         setResult(result);
     } else {
         result = exec();
     }
-    KV_LOG_INFO("dialog %s answered %d", KV_CSTR(objectName()), result);
+    KV_LOG_INFO("%s %s answered %d", kind, KV_CSTR(objectName()), result);
     return result;
 }
 

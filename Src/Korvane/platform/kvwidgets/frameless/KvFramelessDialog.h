@@ -74,6 +74,10 @@ signals:
     void sigCloseClicked();
 
 protected:
+    // The modal run both dialogs and messages share: logs what is asked and
+    // the answer; `answer` stands in for the user when set.
+    int runModal(const char *kind, const QString &what, const std::function<int()> &answer);
+
     // The close button's action; ends the dialog with Closed unless a
     // subclass decides otherwise.
     virtual void onCloseClicked();
