@@ -16,6 +16,8 @@ void FMaskManager::showMask(QWidget *window, const QString &stepName)
     KV_CHECK(window, return);
     const bool wasVisible = isMaskVisible();
     if (m_mask) {
+        // Replaced, not closed: its end says nothing to the waiters.
+        disconnect(m_mask, &QObject::destroyed, this, nullptr);
         m_mask->hide();
         m_mask->deleteLater();
     }
@@ -23,9 +25,15 @@ void FMaskManager::showMask(QWidget *window, const QString &stepName)
     m_mask = mask;
     m_visible = true;
     // A window closed under its mask takes the mask along: tell the waiters.
-    connect(mask, &QObject::destroyed, this, [this, mask] {
-        if (m_mask.isNull() || m_mask == mask)
-            closeMask();
+    // Compared by address only: a widget being destroyed is no longer a
+    // mask widget, so it must not be reached through m_mask.
+    const QObject *identity = mask;
+    connect(mask, &QObject::destroyed, this, [this, identity](QObject *gone) {
+        // Only the current mask is connected (a replaced one is let go).
+        if (gone != identity || m_mask.isNull())
+            return;
+        m_mask.clear();
+        closeMask();
     });
     m_stepName = stepName;
     KV_LOG_INFO("mask shown, step \"%s\"", KV_CSTR(stepName));
@@ -42,6 +50,7 @@ void FMaskManager::closeMask()
     if (m_mask) {
         QWidget *mask = m_mask;
         m_mask.clear();
+        disconnect(mask, &QObject::destroyed, this, nullptr);
         mask->hide();
         mask->deleteLater();
     }
