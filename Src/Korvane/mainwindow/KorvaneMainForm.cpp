@@ -29,15 +29,18 @@
 #include "KvEditingMessageId.h"
 #include "KvMainFormMessageId.h"
 #include "KvMainWindowTracking.h"
+#include "KvMediaImportMessage.h"
 #include "KvMessage.h"
 #include "KvSpeechServiceDialog.h"
 #include "KvSplitScreenFloatingWidget.h"
 #include "KvSplitter.h"
 #include "KvTextFloatingAdjustWidget.h"
+#include "KvToast.h"
 #include "KvTopLevelWindowTitleBar.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStackedWidget>
@@ -135,6 +138,21 @@ void KorvaneMainForm::makeConnections()
                 KvDataMessage message(KvMainFormMsg::OpenFxDownload, effects);
                 sendMessageToScene(&message);
             });
+    FThirdPartyCloud *cloud = FThirdPartyCloud::instance();
+    cloud->setDownloadFolder(KvAppSettings::GetInstance()->GetSettings().GetFolderSettings().GetThirdPartyCloudFileFolder());
+    connect(cloud, &FThirdPartyCloud::sigDownloadFinished, this, [this](const QString &path) {
+        if (!QFileInfo::exists(path))
+            return;
+        // Importing while playing would disturb the playback: it waits for
+        // the next media import that finds the player stopped.
+        if (m_presenter->isPlayerPlaying())
+            m_pendingMediaList << path;
+        else
+            m_presenter->importMedia({path}, KvMediaImportMessage::SourceCloudDownload);
+    });
+    connect(cloud, &FThirdPartyCloud::sigDownloadFailed, this, [this](const QUrl &url, const QString &reason) {
+        KvToast::showFailure(this, tr("%1 was not downloaded. %2").arg(url.toDisplayString(), reason));
+    });
     connect(FProjectDocProxy::instance(), &FProjectDocProxy::sigCurrentProjectChanged, this,
             &KorvaneMainForm::refreshProjectTitle);
     connect(FProjectDocProxy::instance(), &FProjectDocProxy::sigProjectModifiedChanged, this,

@@ -1,5 +1,7 @@
 #include "../../platform/kvwidgets/KvAccessibilityAudit.h"
 #include "FMessageDialog.h"
+#include "IKvMediaLibrary.h"
+#include "FThirdPartyCloud.h"
 #include "IKvTimeline.h"
 #include "KvAudioRecordView.h"
 #include "KvProjectPlayer.h"
@@ -99,6 +101,8 @@ private slots:
     void voiceOver_data();
     void voiceOver();
     void hintBlinkStopsAtClick();
+    void cloudDownloads_data();
+    void cloudDownloads();
     void grabShowsNoLightArea();
 
 private:
@@ -564,6 +568,45 @@ void TestKorvaneMainForm::hintBlinkStopsAtClick()
     emit titlePresenter->sigOpenOrvala(QStringLiteral("about:blank"));
     QCOMPARE(orvala.count(), 1);
     QCOMPARE(orvala.first().first().toString(), QStringLiteral("about:blank"));
+}
+
+// A file the cloud importer brings in joins the library at once, or waits
+// while the player plays; a file that is gone by then is ignored.
+void TestKorvaneMainForm::cloudDownloads_data()
+{
+    QTest::addColumn<bool>("playing");
+    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<int>("waiting");
+    QTest::newRow("stopped") << false << true << 1 << 0;
+    QTest::newRow("playing") << true << true << 0 << 1;
+    QTest::newRow("file gone") << false << false << 0 << 0;
+}
+void TestKorvaneMainForm::cloudDownloads()
+{
+    QFETCH(bool, playing);
+    QFETCH(bool, fileThere);
+    QFETCH(int, imported);
+    QFETCH(int, waiting);
+    const QString path = m_dir.filePath("cloud/sea.png");
+    QVERIFY(QDir().mkpath(m_dir.filePath("cloud")));
+    QFile::remove(path);
+    if (fileThere)
+        QVERIFY(QImage(64, 36, QImage::Format_RGB32).save(path));
+    IKvMediaLibrary *library = IKvProjectManager::getInstance()->mediaLibrary();
+    if (playing) {
+        // Something to play: a still on the timeline.
+        const QString still = m_dir.filePath("cloud/still.png");
+        QVERIFY(QImage(64, 36, QImage::Format_RGB32).save(still));
+        library->importFiles({still});
+        QVERIFY(IKvProjectManager::getInstance()->timeline()->addMediaAtPlayhead(library->count() - 1) >= 0);
+        QVERIFY(IKvProjectManager::getInstance()->player()->play());
+    }
+    const int before = library->count();
+    emit FThirdPartyCloud::instance()->sigDownloadFinished(path);
+    QTRY_COMPARE(library->count(), before + imported);
+    QCOMPARE(form()->pendingMediaList().size(), waiting);
+    IKvProjectManager::getInstance()->player()->stop();
 }
 
 void TestKorvaneMainForm::grabShowsNoLightArea()

@@ -1,5 +1,6 @@
 #include "KvNetwork.h"
 
+#include "KvTestHttpServer.h"
 #include "KvTestLog.h"
 
 #include <QAbstractEventDispatcher>
@@ -15,36 +16,6 @@
 
 #include <climits>
 #include <cstdio>
-
-namespace {
-
-// Answers every request the way `mode` says.
-class TinyHttpServer : public QTcpServer
-{
-public:
-    QString mode;
-    QByteArray body = QByteArray(300000, 'k');
-
-    TinyHttpServer()
-    {
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    if (!socket->readAll().contains("\r\n\r\n") || mode == "silent")
-                        return;
-                    QByteArray status = mode == "missing" ? "404 Not Found" : "200 OK";
-                    const QByteArray payload = mode == "missing" ? QByteArray("nope") : body;
-                    socket->write("HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(payload.size())
-                                  + "\r\nConnection: close\r\n\r\n" + payload);
-                    socket->disconnectFromHost();
-                });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-    }
-};
-
-} // namespace
 
 class TestKvNetwork : public QObject
 {
@@ -129,7 +100,7 @@ private slots:
         QFETCH(bool, finished);
         QFETCH(bool, timedOut);
         QTemporaryDir dir;
-        TinyHttpServer server;
+        KvTestHttpServer server;
         server.mode = mode;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         const QUrl url(QString("http://127.0.0.1:%1/StartTips.zip").arg(server.serverPort()));
@@ -178,7 +149,7 @@ private slots:
     void destroyedWhileDownloading()
     {
         QTemporaryDir dir;
-        TinyHttpServer server;
+        KvTestHttpServer server;
         server.mode = "silent";
         QVERIFY(server.listen(QHostAddress::LocalHost));
         auto *client = new KvNetwork;

@@ -1,6 +1,7 @@
 #include "FMediaLibraryView.h"
 
 #include "FMediaLibraryModel.h"
+#include "FThirdPartyCloud.h"
 #include "IKvBaseLog.h"
 #include "IKvMediaLibrary.h"
 #include "IKvProject.h"
@@ -21,6 +22,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -65,6 +67,7 @@ void FMediaLibraryView::build()
     menu->setObjectName(QStringLiteral("FMediaLibraryView_ImportMenu"));
     menu->addAction(tr("Import Media Files..."), this, &FMediaLibraryView::importFilesByDialog);
     menu->addAction(tr("Import a Media Folder..."), this, &FMediaLibraryView::importFolderByDialog);
+    menu->addAction(tr("Import from a Cloud Link..."), this, &FMediaLibraryView::importLinkByDialog);
     m_import->setMenu(menu);
     connect(m_import, &QToolButton::clicked, this, &FMediaLibraryView::importFilesByDialog);
 
@@ -183,6 +186,18 @@ void FMediaLibraryView::importFolderByDialog()
         this, tr("Import a Media Folder"), QStandardPaths::writableLocation(QStandardPaths::MoviesLocation));
     if (!folder.isEmpty())
         m_presenter->importFolder(folder, KvMediaImportMessage::SourceUser);
+}
+
+void FMediaLibraryView::importLinkByDialog()
+{
+    bool ok = false;
+    const QString link = QInputDialog::getText(this, tr("Import from a Cloud Link"),
+                                               tr("Download link of a shared file:"), QLineEdit::Normal, QString(), &ok)
+                             .trimmed();
+    // The cloud importer says itself when the link cannot be fetched; the
+    // file joins the library when it is in.
+    if (ok && !link.isEmpty())
+        FThirdPartyCloud::instance()->download(QUrl::fromUserInput(link));
 }
 
 bool FMediaLibraryView::dispatchMessage(KvMessage *message)

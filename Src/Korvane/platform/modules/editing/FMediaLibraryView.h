@@ -45,6 +45,8 @@ public:
     // File dialogs of the import button.
     void importFilesByDialog();
     void importFolderByDialog();
+    // A shared file of a cloud drive, fetched by the cloud importer.
+    void importLinkByDialog();
 
     bool dispatchMessage(KvMessage *message) override;
 
