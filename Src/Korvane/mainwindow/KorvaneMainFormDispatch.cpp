@@ -95,7 +95,7 @@ bool KorvaneMainForm::dispatchMessage(KvMessage *message)
         FMessageDialog dialog(this);
         dialog.setObjectName(QStringLiteral("KorvaneMainForm_AiRequirement"));
         dialog.setTitle(KvCustomProductInfo::FGetProductName());
-        dialog.setText(tr("This computer does not meet the minimum specification for running AI machine learning "
+        dialog.setText(tr("This computer does not meet the minimum requirements for running AI machine learning "
                           "related features like Auto Reframe and AI Portrait. These features require Intel 6th "
                           "Gen or newer CPU."));
         constexpr int learnMore = 1;

@@ -1,7 +1,7 @@
 #include "FProjectDocProxy.h"
 
-#include "FMessageDialog.h"
 #include "FProjectDocOperation.h"
+#include "FUnsavedChangesQuestion.h"
 
 #include "IKvBaseLog.h"
 #include "IKvProjectManager.h"
@@ -91,21 +91,7 @@ public:
             KV_LOG_ERROR("no widget application: keeping the unsaved project open");
             return FProjectDocProxy::CloseDecision::Cancel;
         }
-        FMessageDialog box(parent);
-        box.setObjectName(QStringLiteral("FProjectDocProxy_UnsavedChangesBox"));
-        box.setKind(FMessageDialog::Question);
-        box.setTitle(QCoreApplication::applicationName());
-        box.setText(FProjectDocProxy::tr("The project \"%1\" has unsaved changes. Do you want to save them?")
-                        .arg(name.isEmpty() ? FProjectDocProxy::tr("Untitled") : name));
-        // The first button is the default one (Enter).
-        box.addButton(FProjectDocProxy::tr("Save"), FMessageDialog::Yes);
-        box.addButton(FProjectDocProxy::tr("Don't Save"), FMessageDialog::No);
-        box.addButton(FProjectDocProxy::tr("Cancel"), FMessageDialog::Cancel);
-        switch (box.DoModal()) {
-        case FMessageDialog::Yes: return FProjectDocProxy::CloseDecision::Save;
-        case FMessageDialog::No: return FProjectDocProxy::CloseDecision::Discard;
-        default: return FProjectDocProxy::CloseDecision::Cancel;
-        }
+        return askUnsavedChanges(parent, name);
     }
 
     // True when the current project may be replaced or closed.
