@@ -2,6 +2,8 @@
 
 #include "FColorMatchPresenter.h"
 #include "IKvBaseLog.h"
+#include "KvActionManager.h"
+#include "KvDataMessage.h"
 #include "KvEditingMessageId.h"
 #include "KvMessage.h"
 #include "KvProjectPlayer.h"
@@ -87,7 +89,34 @@ bool FMainPlayerPresenter::dispatchMessage(KvMessage *message)
     case KvEditingMessageId::IsPlayerPlaying:
         message->setAnswer(isPlaying());
         return true;
+    case KvActionManager::kRunActionMessage:
+        if (const auto *run = dynamic_cast<KvDataMessage *>(message))
+            return runAction(run->data().toInt());
+        return false;
     default:
         return KvPresenter::dispatchMessage(message);
     }
+}
+
+bool FMainPlayerPresenter::runAction(int actionId)
+{
+    KvActionManager *actions = KvActionManager::instance();
+    if (actions->targetOf(actionId) != KvActionTarget::Player)
+        return false;
+    KV_LOG_INFO("Player: %s (action %d)", KV_CSTR(actions->getSourceText(actionId)), actionId);
+    switch (actionId) {
+    case KvActionId::PlayPause:
+        if (isPlaying())
+            pause();
+        else if (!play())
+            KV_LOG_INFO("Player: nothing to play");
+        break;
+    case KvActionId::Stop:
+        stop();
+        break;
+    default:
+        KV_LOG_INFO("Player: \"%s\" needs the editing engine's picture; nothing done",
+                    KV_CSTR(actions->getSourceText(actionId)));
+    }
+    return true;
 }

@@ -37,6 +37,10 @@ public:
     bool isEditingMode() const { return m_editingMode; }
     void setEditingMode(bool editing);
 
+    // Runs a self-running action of the player (KvActionManager): Play/Pause
+    // and Stop; false for an action the player does not run.
+    bool runAction(int actionId);
+
     bool dispatchMessage(KvMessage *message) override;
 
 signals:

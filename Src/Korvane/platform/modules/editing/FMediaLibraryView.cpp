@@ -19,7 +19,7 @@
 
 #include <QAction>
 #include <QDragEnterEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QInputDialog>
@@ -28,7 +28,6 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -166,26 +165,12 @@ QList<int> FMediaLibraryView::visibleItemIds() const
 
 void FMediaLibraryView::importFilesByDialog()
 {
-    const QStringList all = KvMediaLibraryUtils::videoSuffixes() + KvMediaLibraryUtils::audioSuffixes()
-        + KvMediaLibraryUtils::imageSuffixes() + KvMediaLibraryUtils::subtitleSuffixes();
-    const QStringList filters = {tr("All Media Files (*.%1)").arg(all.join(QStringLiteral(" *."))),
-                                 KvMediaLibraryUtils::getImportVideoFilter(),
-                                 KvMediaLibraryUtils::getImportAudioFilter(),
-                                 KvMediaLibraryUtils::getImportImageFilter(),
-                                 KvMediaLibraryUtils::getImportSubtitleFilter()};
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Import Media Files"), QStandardPaths::writableLocation(QStandardPaths::MoviesLocation),
-        filters.join(QStringLiteral(";;")));
-    if (!files.isEmpty())
-        m_presenter->importFiles(files, KvMediaImportMessage::SourceUser);
+    m_presenter->askAndImport(KvMediaImportMessage::ModeFiles, KvMediaImportMessage::SourceUser);
 }
 
 void FMediaLibraryView::importFolderByDialog()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Import a Media Folder"), QStandardPaths::writableLocation(QStandardPaths::MoviesLocation));
-    if (!folder.isEmpty())
-        m_presenter->importFolder(folder, KvMediaImportMessage::SourceUser);
+    m_presenter->askAndImport(KvMediaImportMessage::ModeFolder, KvMediaImportMessage::SourceUser);
 }
 
 void FMediaLibraryView::importLinkByDialog()

@@ -165,7 +165,7 @@ bool FTimelineModulePresenter::dispatchMessage(KvMessage *message)
         }
         return true;
     default:
-        return KvPresenter::dispatchMessage(message);
+        return dispatchToolMessage(message) || KvPresenter::dispatchMessage(message);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "KvPresenter.h"
 
 #include <QPointer>
+#include <QVariant>
 
 class FTimelineModuleWidget;
 class IKvClip;
@@ -47,6 +48,28 @@ public:
     // True while a recording writes on the timeline.
     bool isRecording() const { return m_recordStart >= 0; }
 
+    // --- What the menus ask (enabling queries and operations) -------------
+    bool hasSelectedClips() const;
+    int selectedClipCount() const;
+    // A project is open and the timeline has clips.
+    bool canBuildCustomProjectTemplate() const;
+    // Writes the timeline as a project file into the user's template folder
+    // (named after the project, numbered when taken) and tells the user
+    // where it went; false when it could not (the user is told why).
+    bool buildCustomProjectTemplate();
+    // Exactly one clip selected with the playhead inside it.
+    bool canFreezeFrame() const;
+    bool selectAll();
+    // Copy keeps the selected clips for paste; paste places them at the
+    // playhead, keeping their tracks and distances (one undo step each).
+    bool copySelection();
+    bool cutSelection();
+    bool pasteAtPlayhead();
+    bool hasClipboard() const { return !m_clipboard.isEmpty(); }
+    // Runs a self-running action of the timeline (KvActionManager); false
+    // for an action the timeline does not run.
+    bool runAction(int actionId);
+
     bool dispatchMessage(KvMessage *message) override;
 
 signals:
@@ -62,7 +85,14 @@ private:
     void clipsChanged();
     void offerMatchFor(IKvClip *clip);
 
+    // The answers of the menus' queries and the selected-clip tools.
+    bool dispatchToolMessage(KvMessage *message);
+    bool askFreezePlacement(KvMessage *message);
+    // The selected clips as a QVariantList; tells the user when there are none.
+    QVariantList selectionForTool(const QString &tool);
+
     QPointer<IKvTimeline> m_timeline;
+    QVector<KvTimelineClip> m_clipboard;
     KvUIView *m_parentView;
     QPointer<KvMediaEditor> m_editor;
     QPointer<FTimelineModuleWidget> m_view;

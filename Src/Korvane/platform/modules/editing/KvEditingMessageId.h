@@ -13,8 +13,38 @@ constexpr int MatchProjectToMedia = 1007;
 constexpr int MediaLibraryShowProject = 1012;
 // KvMediaImportMessage: import files into the media library.
 constexpr int MediaImport = 3020;
+// KvDataMessage, data QVariantMap{"mode": int, "source": int,
+// "toCurrentFolder": bool}: the media library asks the user for files
+// (mode 0) or a folder (mode 1) and imports them. Answer: how many imports
+// started (int; 0 when the user chose nothing).
+constexpr int MediaImportAsk = 3021;
+// KvDataMessage(int mode): 2 asks for files and imports them for auto
+// highlight, 3 runs auto highlight on the library's selected items.
+constexpr int MediaAutoHighlight = 3022;
 // Sent by the media library after an import added media.
 constexpr int MediaImported = 3024;
+// Work on the media library's selected items. Answer: the items (QVariantList
+// of ids), empty when nothing was selected (the user is told).
+constexpr int MediaCreateProxy = 3040;
+constexpr int MediaSceneDetection = 3041;
+constexpr int MediaAutoReframe = 3042;
+constexpr int MediaBeatDetection = 3043;
+constexpr int MediaModifyBeatInfo = 3044;
+// Speech to text for the timeline's selected clips, silence detection for
+// the selected clip. Answer: the clips (QVariantList of indices).
+constexpr int TimelineSpeechToText = 3045;
+constexpr int TimelineSilenceDetection = 3046;
+// Freeze frame: holds the picture under the playhead of the one selected
+// clip.
+// Query: answers bool, true when exactly one clip is selected and the
+// playhead lies inside it.
+constexpr int TimelineCanFreeze = 5027;
+// Query: asks the user where the frozen picture goes; answers 1 (in place:
+// the clip is cut at the playhead and the hold goes between the parts),
+// 2 (on a new track above the clip, at the playhead), 0 when cancelled.
+constexpr int TimelineFreezeAsk = 3017;
+constexpr int TimelineFreezeToNew = 3018;
+constexpr int TimelineFreezeInPlace = 5028;
 // Queries for the guided tour; the answer is the global rectangle (QRect)
 // of the media library's import button, of the timeline's track area.
 constexpr int GuideImportButtonRect = 3028;

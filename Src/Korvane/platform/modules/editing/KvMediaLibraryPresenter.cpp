@@ -139,8 +139,10 @@ void KvMediaLibraryPresenter::clearRedDots()
 
 bool KvMediaLibraryPresenter::dispatchMessage(KvMessage *message)
 {
-    if (!message || message->code() != KvEditingMessageId::MediaImport)
-        return KvPresenter::dispatchMessage(message);
+    if (!message)
+        return false;
+    if (message->code() != KvEditingMessageId::MediaImport)
+        return dispatchToolMessage(message) || KvPresenter::dispatchMessage(message);
     auto *request = dynamic_cast<KvMediaImportMessage *>(message);
     if (!request) {
         KV_LOG_ERROR("message %d is not an import request; ignored", message->code());

@@ -5,8 +5,10 @@
 
 #include <QFutureWatcher>
 #include <QPointer>
+#include <QVariant>
 #include <QSet>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,6 +37,16 @@ public:
     // tells the result. False when the path is not a folder.
     bool importFolder(const QString &folder, int source);
     bool isImporting() const { return !m_folderJobs.empty(); }
+
+    // Asks the user for files (ModeFiles) or a folder (ModeFolder) and
+    // imports what was chosen. How many imports started (0: nothing chosen).
+    int askAndImport(int mode, int source, bool toCurrentFolder = true);
+    // What askAndImport asks: null shows the file dialogs. Tests answer here.
+    using PathChooser = std::function<QStringList(int mode)>;
+    void setPathChooser(PathChooser chooser) { m_chooser = std::move(chooser); }
+
+    // The ids of the items selected in the library's view; empty without one.
+    QVector<int> selectedItemIds() const;
 
     int currentCategoryType() const { return m_category; }
     void setCurrentCategoryType(int category);
@@ -65,9 +77,15 @@ signals:
 private:
     void finishFolder(QFutureWatcher<QStringList> *watcher, int source);
     void report(const KvMediaImportResult &result, int source);
+    QStringList choosePaths(int mode);
+    // The library's messages about its selected items (tools and auto
+    // highlight); false for other codes.
+    bool dispatchToolMessage(KvMessage *message);
+    QVariantList selectionForTool(const QString &tool);
 
     QPointer<IKvMediaLibrary> m_library;
     std::vector<std::unique_ptr<QFutureWatcher<QStringList>>> m_folderJobs;
     int m_category = CategoryProjectMedia;
     QSet<QString> m_redDots;
+    PathChooser m_chooser;
 };
