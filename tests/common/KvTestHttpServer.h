@@ -2,27 +2,42 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
 
 // A loopback HTTP server for download tests. Every request is answered the
-// way `mode` says: "ok" (200 with `body`), "missing" (404), "silent" (never
-// answers).
+// way `mode` says: "ok" (200 with `body`, as is any other mode), "missing" (404), "error" (500),
+// "silent" (never answers), "stall" (200 announcing the whole `body`, then
+// only its first half, and the connection held open). The request paths are
+// recorded in `requests`.
 class KvTestHttpServer : public QTcpServer
 {
 public:
     QString mode = QStringLiteral("ok");
     QByteArray body = QByteArray(300000, 'k');
+    QStringList requests;
 
     KvTestHttpServer()
     {
         connect(this, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket *socket = nextPendingConnection()) {
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    if (!socket->readAll().contains("\r\n\r\n") || mode == "silent")
+                    const QByteArray request = socket->readAll();
+                    if (!request.contains("\r\n\r\n"))
                         return;
-                    QByteArray status = mode == "missing" ? "404 Not Found" : "200 OK";
-                    const QByteArray payload = mode == "missing" ? QByteArray("nope") : body;
+                    requests << QString::fromLatin1(request.split(' ').value(1));
+                    if (mode == "silent")
+                        return;
+                    if (mode == "stall") {
+                        socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size())
+                                      + "\r\n\r\n" + body.left(body.size() / 2));
+                        return;
+                    }
+                    const QByteArray status = mode == "missing" ? "404 Not Found"
+                                              : mode == "error" ? "500 Internal Server Error"
+                                                                : "200 OK";
+                    const QByteArray payload = mode == "missing" || mode == "error" ? QByteArray("nope") : body;
                     socket->write("HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(payload.size())
                                   + "\r\nConnection: close\r\n\r\n" + payload);
                     socket->disconnectFromHost();
@@ -31,4 +46,6 @@ public:
             }
         });
     }
+
+    QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
 };
