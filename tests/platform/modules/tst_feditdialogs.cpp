@@ -1,9 +1,7 @@
-// The editing window's small dialogs and floating widgets, and the
-// match-project question.
+// The editing window's small dialogs and floating widgets.
 #include "FAudioEffectOverrideDialog.h"
 #include "FAudioMixerDialog.h"
 #include "FExceptionFeedbackDialog.h"
-#include "FMatchProjectConfirmDlgPanel.h"
 #include "FMatchProjectDialog.h"
 #include "FProjectSettingsDialog.h"
 #include "FQuickStartMgr.h"
@@ -415,72 +413,6 @@ private slots:
         widget->show();
         const QStringList unnamed = KvAccessibilityAudit::unnamedControls(widget.get());
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
-    }
-
-    void matchProjectRates_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("whole rate") << 1920 << 1080 << 30.0 << "1920 x 1080 30fps";
-        QTest::newRow("NTSC") << 1280 << 720 << 29.97 << "1280 x 720 29.97fps";
-        QTest::newRow("film rate to the hundredth") << 3840 << 2160 << 23.976 << "3840 x 2160 23.98fps";
-        QTest::newRow("high rate") << 1080 << 1920 << 119.88 << "1080 x 1920 119.88fps";
-    }
-    void matchProjectRates()
-    {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(double, rate);
-        QFETCH(QString, text);
-        KvProjectSettings settings;
-        settings.width = width;
-        settings.height = height;
-        settings.frameRate = rate;
-        QCOMPARE(FMatchProjectConfirmDlgPanel::settingsText(settings), text);
-    }
-
-    void matchProjectChoices_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("matched");
-
-        QTest::newRow("match") << "match" << 1 << 1;
-        QTest::newRow("Enter matches") << "enter" << 1 << 1;
-        QTest::newRow("keep") << "keep" << 0 << 0;
-        QTest::newRow("Escape") << "escape" << 0 << 0;
-    }
-    void matchProjectChoices()
-    {
-        QFETCH(QString, how);
-        QFETCH(int, result);
-        QFETCH(int, matched);
-        KvProjectSettings media;
-        media.width = 1080;
-        media.height = 1920;
-        media.frameRate = 25;
-        FMatchProjectDialog dialog(media, KvProjectSettings());
-        FMatchProjectConfirmDlgPanel *panel = dialog.panel();
-        QCOMPARE(panel->findChild<QLabel *>("FMatchProjectConfirmDlgPanel_Text")->text(),
-                 QStringLiteral("The resolution or frame rate of the media does not match the current project "
-                                "settings. Do you want to change your project settings to match?"));
-        QCOMPARE(panel->stopAskingBox()->text(), QStringLiteral("Stop asking for now."));
-        QCOMPARE(panel->matchButton()->text(), QStringLiteral("Match To Media\n1080 x 1920 25fps"));
-        QCOMPARE(panel->keepButton()->text(), QStringLiteral("Keep Project Settings\n1920 x 1080 30fps"));
-        QSignalSpy match(&dialog, &FMatchProjectDialog::s_match);
-        QTimer::singleShot(0, &dialog, [&] {
-            if (how == "match")
-                panel->matchButton()->click();
-            else if (how == "keep")
-                panel->keepButton()->click();
-            else
-                QTest::keyClick(&dialog, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
-        });
-        QCOMPARE(dialog.DoModal(), result);
-        QCOMPARE(match.size(), matched);
     }
 };
 

@@ -24,11 +24,11 @@ FMatchProjectConfirmDlgPanel::FMatchProjectConfirmDlgPanel(const KvProjectSettin
 
     // Each choice names what it stands for on a second line.
     m_match->setObjectName("FMatchProjectConfirmDlgPanel_MatchBtn");
-    m_match->setText(tr("Match To Media") + "\n" + settingsText(media));
+    m_match->setText(tr("Match To Media") + "\n" + mediaText(media));
     m_match->setAccessibleName(tr("Match To Media"));
     m_match->setDefault(true);
     m_keep->setObjectName("FMatchProjectConfirmDlgPanel_KeepBtn");
-    m_keep->setText(tr("Keep Project Settings") + "\n" + settingsText(project));
+    m_keep->setText(tr("Keep Project Settings") + "\n" + projectText(project));
     m_keep->setAccessibleName(tr("Keep Project Settings"));
 
     auto *buttons = new QHBoxLayout;
@@ -45,13 +45,24 @@ FMatchProjectConfirmDlgPanel::FMatchProjectConfirmDlgPanel(const KvProjectSettin
 
 FMatchProjectConfirmDlgPanel::~FMatchProjectConfirmDlgPanel() = default;
 
-QString FMatchProjectConfirmDlgPanel::settingsText(const KvProjectSettings &settings)
+namespace {
+
+QString sizeAndRate(int width, int height, double rate)
 {
-    const double hundredths = qRound64(settings.frameRate * 100);
-    return QStringLiteral("%1 x %2 %3fps")
-        .arg(settings.width)
-        .arg(settings.height)
-        .arg(QString::number(hundredths / 100.0, 'g', 6));
+    return QStringLiteral("%1 x %2 %3fps").arg(width).arg(height).arg(QString::number(rate, 'g', 6));
+}
+
+} // namespace
+
+QString FMatchProjectConfirmDlgPanel::mediaText(const KvProjectSettings &media)
+{
+    return sizeAndRate(media.width, media.height, media.frameRate);
+}
+
+QString FMatchProjectConfirmDlgPanel::projectText(const KvProjectSettings &project)
+{
+    const qint64 hundredths = qRound64(project.frameRate * 100);
+    return sizeAndRate(project.width, project.height, hundredths / 100.0);
 }
 
 bool FMatchProjectConfirmDlgPanel::isStopAsking() const

@@ -19,8 +19,11 @@ public:
                                  QWidget *parent = nullptr);
     ~FMatchProjectConfirmDlgPanel() override;
 
-    // "%1 x %2 %3fps"; the rate to the hundredth, up to six significant digits.
-    static QString settingsText(const KvProjectSettings &settings);
+    // "%1 x %2 %3fps" with the rate in up to six significant digits. The
+    // project keeps its rate in hundredths, so its side reads 23.98 where
+    // the medium's reads 23.976.
+    static QString mediaText(const KvProjectSettings &media);
+    static QString projectText(const KvProjectSettings &project);
 
     bool isStopAsking() const;
     QPushButton *matchButton() const { return m_match; }

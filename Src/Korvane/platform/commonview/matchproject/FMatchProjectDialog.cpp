@@ -3,6 +3,8 @@
 #include "FMatchProjectConfirmDlgPanel.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 
 FMatchProjectDialog::FMatchProjectDialog(const KvProjectSettings &media, const KvProjectSettings &project,
                                          QWidget *parent)
@@ -23,6 +25,20 @@ FMatchProjectDialog::FMatchProjectDialog(const KvProjectSettings &media, const K
 
 FMatchProjectDialog::~FMatchProjectDialog() = default;
 
+void FMatchProjectDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Enter answers "Match To Media" wherever the focus is, except on the
+    // other choice, which Enter then presses.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (focusWidget() == m_panel->keepButton())
+            m_panel->keepButton()->click();
+        else
+            m_panel->matchButton()->click();
+        event->accept();
+        return;
+    }
+    KvFramelessDialog::keyPressEvent(event);
+}
 
 bool FMatchProjectDialog::isStopAsking() const
 {

@@ -6,6 +6,8 @@
 
 class FMatchProjectConfirmDlgPanel;
 
+class QKeyEvent;
+
 // Offers to change the project's settings to those of a medium just added.
 // Titled with the product name; Enter chooses "Match To Media". s_match()
 // comes only from that choice; the caller applies the settings.
@@ -23,6 +25,9 @@ public:
 
 signals:
     void s_match();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     FMatchProjectConfirmDlgPanel *m_panel;

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QString>
 #include <QToolButton>
 #include <QWidget>
 
@@ -33,4 +34,19 @@ void KvUtility::enableClearButton(QLineEdit *lineEdit, const QString &name)
             button->setToolTip(name);
         }
     }
+}
+
+QString KvUtility::gGetFileSizeAuto(qint64 bytes)
+{
+    if (bytes < 1024)
+        return QStringLiteral("%1 B").arg(qMax<qint64>(0, bytes));
+    static const char *const units[] = {"KB", "MB", "GB", "TB"};
+    double value = double(bytes) / 1024.0;
+    int unit = 0;
+    // Round first, so that 1023.999 KB reads "1.00 MB" rather than "1024.00 KB".
+    while (unit < 3 && qRound64(value * 100) >= 1024 * 100) {
+        value /= 1024.0;
+        ++unit;
+    }
+    return QStringLiteral("%1 %2").arg(value, 0, 'f', 2).arg(QLatin1String(units[unit]));
 }

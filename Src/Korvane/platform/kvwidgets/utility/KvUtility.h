@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QLineEdit;
 class QString;
 class QWidget;
@@ -17,4 +19,9 @@ public:
     // accessible name and tool tip: Qt's own clear button has neither, so a
     // screen reader would find a nameless button in every search field.
     static void enableClearButton(QLineEdit *lineEdit, const QString &name);
+
+    // A file size as lists show it, in steps of 1024: "512 B", "1.50 KB",
+    // "23.40 MB", "2.00 GB", "1.10 TB". A negative size (unknown) reads "0 B".
+    // Any thread.
+    static QString gGetFileSizeAuto(qint64 bytes);
 };
