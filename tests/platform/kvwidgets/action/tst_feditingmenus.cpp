@@ -154,6 +154,29 @@ private slots:
                 QVERIFY(s.run(id));
             QCOMPARE(starts(), QList<qint64>{0});
         });
+        QTest::newRow("mute toggles, trim end cuts at the playhead") << Check([](MenuScene &s, const QString &) {
+            timeline()->setSelectedClips({0});
+            QVERIFY(s.run(KvActionId::Mute));
+            QCOMPARE(timeline()->clipAt(0).volume, 0);
+            QVERIFY(s.run(KvActionId::Mute));
+            QCOMPARE(timeline()->clipAt(0).volume, 100);
+            QVERIFY(s.run(KvActionId::TrimEndToPlayhead));
+            QCOMPARE(timeline()->clipAt(0).endMs(), qint64(2000));
+            // The playhead now sits on the clip's end: nothing more to trim.
+            QVERIFY(s.run(KvActionId::TrimEndToPlayhead));
+            QCOMPARE(timeline()->clipAt(0).endMs(), qint64(2000));
+            QVERIFY(s.run(KvActionId::Undo));
+            QCOMPARE(timeline()->clipAt(0).endMs(), qint64(5000));
+        });
+        QTest::newRow("snapshot writes the player's picture") << Check([](MenuScene &s, const QString &dir) {
+            IKvAppInfo::getInstance()->setValue(KvAppInfoId::SnapshotDir, dir + "/shots");
+            KvDataMessage message(KvActionManager::kRunActionMessage, int(KvActionId::Snapshot));
+            QVERIFY(s.scene.sendMessage(&message));
+            const QString path = message.answer().toString();
+            QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(dir + "/shots").absoluteFilePath());
+            QVERIFY(!QImage(path).isNull());
+            QVERIFY(s.toasts() >= 1);
+        });
         QTest::newRow("play/pause toggles, stop stops") << Check([](MenuScene &s, const QString &) {
             QVERIFY(s.run(KvActionId::PlayPause));
             QVERIFY(manager()->player()->isPlaying());
@@ -165,7 +188,7 @@ private slots:
         });
         QTest::newRow("engine effects are handled and logged") << Check([](MenuScene &s, const QString &) {
             KvTestLog log;
-            for (int id : {KvActionId::Mute, KvActionId::Snapshot, KvActionId::Group, KvActionId::RemoveEffects,
+            for (int id : {KvActionId::Stabilization, KvActionId::FullScreen, KvActionId::Group, KvActionId::RemoveEffects,
                            KvActionId::ExportSelectedRange, KvActionId::AddMarker}) {
                 QVERIFY(s.run(id));
                 QVERIFY2(log.lines().join('\n').contains(QStringLiteral("(action %1)").arg(id)), qPrintable(QString::number(id)));

@@ -1,22 +1,33 @@
 #include "FMediaPlayerModuleWidget.h"
 
 #include "FMainPlayerPresenter.h"
+#include "FMessageDialog.h"
+#include "IKvAppInfo.h"
+#include "IKvBaseLog.h"
 #include "IKvMediaLibrary.h"
 #include "IKvProject.h"
 #include "IKvProjectManager.h"
 #include "IKvTimeline.h"
+#include "KvActionManager.h"
+#include "KvAppInfoId.h"
+#include "KvDataMessage.h"
 #include "KvMediaEditor.h"
 #include "KvMediaType.h"
 #include "KvPlayhead.h"
 #include "KvProjectPlayer.h"
 #include "KvSkin.h"
 #include "KvTimecode.h"
+#include "KvToast.h"
 #include "KvToolButtonFactory.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
+#include <QSaveFile>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -280,4 +291,40 @@ void FMediaPlayerModuleWidget::updateTransport()
     KvToolButtonFactory::setToolTip(m_mute, m_presenter->isMute() ? tr("Unmute") : tr("Mute"));
     const QSignalBlocker volumeBlocker(m_volume);
     m_volume->setValue(m_presenter->volume());
+}
+
+QString FMediaPlayerModuleWidget::takeSnapshot()
+{
+    QString folder = IKvAppInfo::getInstance()->getString(KvAppInfoId::SnapshotDir);
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString path = QDir(folder).filePath(
+        QStringLiteral("Snapshot_%1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss_zzz"))));
+    QSaveFile file(path);
+    const bool written = QDir().mkpath(folder) && file.open(QIODevice::WriteOnly)
+                         && m_screen->grab().save(&file, "PNG") && file.commit();
+    if (!written) {
+        KV_LOG_ERROR("the snapshot could not be written to \"%s\": %s", KV_CSTR(path), KV_CSTR(file.errorString()));
+        FMessageDialog::alert(this, tr("Snapshot"),
+                              tr("The snapshot could not be saved to %1.").arg(QDir::toNativeSeparators(folder)),
+                              QStringLiteral("FMediaPlayerModuleWidget_SnapshotFailed"));
+        return QString();
+    }
+    KV_LOG_INFO("snapshot saved to \"%s\"", KV_CSTR(path));
+    KvToast::showSuccess(this, tr("Snapshot saved to %1").arg(QDir::toNativeSeparators(path)));
+    return path;
+}
+
+bool FMediaPlayerModuleWidget::dispatchMessage(KvMessage *message)
+{
+    const auto *run = message && message->code() == KvActionManager::kRunActionMessage
+                          ? dynamic_cast<KvDataMessage *>(message)
+                          : nullptr;
+    if (run && run->data().toInt() == KvActionId::Snapshot) {
+        KV_LOG_INFO("Player: Snapshot (action %d)", KvActionId::Snapshot);
+        message->setAnswer(takeSnapshot());
+        message->setHandled(true);
+        return true;
+    }
+    return FEditingModuleWidget::dispatchMessage(message);
 }

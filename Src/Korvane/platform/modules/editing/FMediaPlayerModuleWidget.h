@@ -39,6 +39,13 @@ public:
     // "m:ss", or "h:mm:ss" from an hour on; negative counts as 0.
     static QString formatDuration(qint64 ms);
 
+    // Saves what the screen shows as a PNG in the snapshot folder and tells
+    // the user where; the file's path, empty when it could not be written.
+    QString takeSnapshot();
+
+    // Takes the Snapshot action (KvActionManager) itself: it needs the screen.
+    bool dispatchMessage(KvMessage *message) override;
+
 protected:
     void showProject(IKvProject *project) override;
 

@@ -159,6 +159,34 @@ bool FTimelineModulePresenter::pasteAtPlayhead()
     return !pasted.isEmpty();
 }
 
+bool FTimelineModulePresenter::toggleMute()
+{
+    if (!m_timeline || m_timeline->selectedClips().isEmpty())
+        return false;
+    const QVector<int> selected = m_timeline->selectedClips();
+    // Mute mutes; a selection that is all silent gets its sound back.
+    const bool allSilent = std::all_of(selected.cbegin(), selected.cend(),
+                                       [this](int index) { return m_timeline->clipAt(index).volume == 0; });
+    bool changed = false;
+    for (int index : selected)
+        changed = m_timeline->setClipVolume(index, allSilent ? 100 : 0) || changed;
+    return changed;
+}
+
+bool FTimelineModulePresenter::trimEndToPlayhead()
+{
+    if (!m_timeline)
+        return false;
+    const qint64 at = m_timeline->currentPosition();
+    bool changed = false;
+    for (int index : m_timeline->selectedClips()) {
+        const KvTimelineClip clip = m_timeline->clipAt(index);
+        if (clip.startMs < at && at < clip.endMs())
+            changed = m_timeline->setClipRange(index, clip.inMs, clip.inMs + (at - clip.startMs)) || changed;
+    }
+    return changed;
+}
+
 bool FTimelineModulePresenter::runAction(int actionId)
 {
     KvActionManager *actions = KvActionManager::instance();
@@ -197,6 +225,12 @@ bool FTimelineModulePresenter::runAction(int actionId)
         break;
     case KvActionId::Split:
         done = splitAtPlayhead();
+        break;
+    case KvActionId::Mute:
+        done = toggleMute();
+        break;
+    case KvActionId::TrimEndToPlayhead:
+        done = trimEndToPlayhead();
         break;
     default:
         KV_LOG_INFO("Timeline: \"%s\" is an effect of the editing engine; the timeline is left as it is",

@@ -61,11 +61,15 @@ public:
     bool canFreezeFrame() const;
     bool selectAll();
     // Copy keeps the selected clips for paste; paste places them at the
-    // playhead, keeping their tracks and distances (one undo step each).
+    // playhead, keeping their tracks and distances (one undo step per clip).
     bool copySelection();
     bool cutSelection();
     bool pasteAtPlayhead();
     bool hasClipboard() const { return !m_clipboard.isEmpty(); }
+    // Mutes the selected clips, or gives them full sound when all are mute.
+    bool toggleMute();
+    // Ends the selected clips that the playhead crosses at the playhead.
+    bool trimEndToPlayhead();
     // Runs a self-running action of the timeline (KvActionManager); false
     // for an action the timeline does not run.
     bool runAction(int actionId);
