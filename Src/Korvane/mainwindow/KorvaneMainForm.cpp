@@ -18,6 +18,8 @@
 #include "KorvaneMainFormPresenter.h"
 #include "KorvaneTitleBar.h"
 #include "KorvaneTitleBarPresenter.h"
+#include "KvActionId.h"
+#include "KvActionManager.h"
 #include "KvAppSettings.h"
 #include "KvCloseRequest.h"
 #include "KvCommunicatorServer.h"
@@ -66,6 +68,10 @@ KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene 
     , m_presenter(presenter)
 {
     KvElapsedTimer timer("KorvaneMainForm::KorvaneMainForm");
+    // Whatever this form changes on the shared actions is undone when it goes.
+    KvActionManager *actions = KvActionManager::instance();
+    actions->save();
+    actions->setTargetScene(scene);
     FProjectDocProxy::instance()->setParentWidget(this);
     m_quickStartMgr = new FQuickStartMgr(this);
     setScene(scene);
@@ -76,6 +82,7 @@ KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene 
     applyScreenOrientation(KvConfig::Instance()->isVerticalScreen());
     makeConnections();
     presenter->initServices();
+    addShortcutActions();
     if (IKvTimeline *timeline = IKvProjectManager::getInstance()->timeline()) {
         timeline->addObserver(this);
         m_observedTimeline = timeline;
@@ -92,6 +99,9 @@ KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene 
 KorvaneMainForm::~KorvaneMainForm()
 {
     KV_LOG_TRACE("begin");
+    KvActionManager *actions = KvActionManager::instance();
+    actions->restore();
+    actions->setTargetScene(nullptr);
     m_speechDialog.reset();
     FProjectDocProxy *docs = FProjectDocProxy::instance();
     if (docs->parentWidget() == this)
@@ -424,4 +434,12 @@ void KorvaneMainForm::slotShowPreferencesDialog(int tabIndex)
 void KorvaneMainForm::slotInitCaddyMsgFinished()
 {
     KV_LOG_TRACE("caddy messages ready");
+}
+
+void KorvaneMainForm::addShortcutActions()
+{
+    // Not in any menu, yet their shortcuts work anywhere in the form.
+    KvActionManager *actions = KvActionManager::instance();
+    for (int id : {KvActionId::PlayPause, KvActionId::Stop, KvActionId::FullScreen, KvActionId::AddMarker})
+        addAction(actions->get(id));
 }

@@ -148,6 +148,7 @@ protected:
 
 private:
     void buildLayout();
+    void addShortcutActions();
     void makeConnections();
     void onHintTimeout();
     void stopHintBlinking();

@@ -2,6 +2,7 @@
 
 #include "FGeneralSettings.h"
 #include "FExceptionFeedbackDialog.h"
+#include "FRecentProjectDialog.h"
 #include "IKvBaseLog.h"
 #include "IKvProjectManager.h"
 #include "KorvaneMainFormPresenterPrivate.h"
@@ -91,6 +92,11 @@ bool KorvaneMainFormPresenter::dispatchMessage(KvMessage *message)
         auto *dialog = new FExceptionFeedbackDialog(FExceptionFeedbackDialog::Mode::Exception, parent);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();
+        return true;
+    }
+    case KvMainFormMsg::RecentProjects: {
+        FRecentProjectDialog dialog(view() ? view()->widget() : nullptr);
+        dialog.DoModal();
         return true;
     }
     case KvMainFormMsg::WebcamRecord:

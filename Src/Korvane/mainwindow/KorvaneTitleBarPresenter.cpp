@@ -18,6 +18,7 @@
 #include "KvCommunicatorServer.h"
 #include "KvConfig.h"
 #include "KvCustomProductInfo.h"
+#include "KvDesktopService.h"
 #include "KvMainFormMessageId.h"
 #include "KvMainWindowTracking.h"
 #include "KvMessage.h"
@@ -27,7 +28,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QUrl>
 #include <QWidget>
@@ -119,7 +119,7 @@ void KorvaneTitleBarPresenter::onMoreEffectsClicked()
         KV_LOG_INFO("no effects store page is configured");
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl(address)))
+    if (!KvDesktopService::openURL(QUrl(address)))
         KV_LOG_ERROR("the effects store page %s could not be opened", KV_CSTR(address));
 }
 
@@ -154,7 +154,7 @@ bool KorvaneTitleBarPresenter::saveProject()
         return false;
     emit sigProjectChanged(false);
     QWidget *over = QApplication::activeWindow() ? QApplication::activeWindow() : hostWidget();
-    KvToast::showSuccess(over, tr("Saved!"));
+    KvToast::show(over, tr("Saved!"), QStringLiteral(":/Resource/icon24_successful.png"));
     return true;
 }
 
@@ -163,7 +163,7 @@ bool KorvaneTitleBarPresenter::saveAsProject()
     FProjectDocProxy *docs = FProjectDocProxy::instance();
     if (docs->saveAsProject() != FProjectDocProxy::SaveType_Saved)
         return false;
-    emit sigProjectChanged(false);
+    emit sigProjectChanged(isProjectModified());
     return true;
 }
 
@@ -181,6 +181,7 @@ QStringList KorvaneTitleBarPresenter::recentProjects() const
 
 void KorvaneTitleBarPresenter::openRecentProject(const QString &path)
 {
+    KV_LOG_INFO("openProject");
     if (!FProjectDocProxy::instance()->openProject(path))
         KV_LOG_INFO("recent project %s was not opened", KV_CSTR(path));
 }

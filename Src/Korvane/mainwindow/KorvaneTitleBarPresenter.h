@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <QVariant>
 #include <QTimer>
 
 #include <functional>
@@ -14,6 +15,7 @@ class FCBSUpdater;
 class FMainPlayerPresenter;
 class FTimelineModulePresenter;
 class KvMediaLibraryPresenter;
+class QUrl;
 class QWidget;
 
 // The presenter of the title bar and of the menu bar inside it. It follows
@@ -62,6 +64,45 @@ public:
     QStringList recentProjects() const;
     void openRecentProject(const QString &path);
 
+    // Menu operations (KorvaneTitleBarPresenterMenus.cpp).
+    // The View menu's own entry: the vertical screen layout.
+    static constexpr int kViewVerticalScreen = -3;
+    // Help 192 and 205 open this folder.
+    static QString logFolderPath();
+    bool isProjectOpen() const;
+    bool isProjectModified() const;
+    bool canBuildCustomProjectTemplate() const;
+    // The type of the first selected timeline clip, -1 without one.
+    int firstSelectedClipType() const;
+    bool newProject(int kind);
+    bool openProject();
+    bool archiveProject();
+    bool buildCustomProjectTemplate();
+    // A message with no payload to the scene (project settings, recordings,
+    // the render cache, feedback, log in, the media tools).
+    bool sendToScene(int code);
+    bool sendDataToScene(int code, const QVariant &data);
+    // Media library import: mode 0 files, 1 a folder; `source` where from.
+    void importMedia(int mode, int source);
+    void importWithAutoHighlight(int mode);
+    void showPreferences(int tab);
+    void showShortcutsDialog(QWidget *parent);
+    void freezeFrame();
+    void exportTimeline(int actionId);
+    // Opens the page of `pageKey`; tells the user when there is no address
+    // or nothing could open it.
+    bool openHelpPage(const QString &pageKey);
+    bool openLogFolder();
+    void startWalkThrough();
+    void openAccountPage();
+    void logout() { emit sigLogout(); }
+    void showNetworkProxyDialog(QWidget *parent);
+    void showAboutDialog();
+    void toggleVerticalScreen();
+    // Tell the menus whether their entries apply now.
+    void refreshToolMenu();
+    void refreshExportMenu();
+
     void openOrvala();
     // The message-centre request: the command that goes to the native engine
     // (empty when nothing is sent), chosen from the click flag, whether the
@@ -100,6 +141,7 @@ private:
     bool networkUsable() const;
     void showOfflineMessage();
     void onOrvalaUrl(int requestType, bool succeeded, const QString &url);
+    bool openAddress(const QUrl &url, const QString &what);
 
     FTimelineModulePresenter *m_timelinePresenter = nullptr;
     KvMediaLibraryPresenter *m_mediaLibraryPresenter = nullptr;

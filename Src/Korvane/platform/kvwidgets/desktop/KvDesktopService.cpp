@@ -1,0 +1,33 @@
+#include "KvDesktopService.h"
+
+#include "IKvBaseLog.h"
+
+#include <QDesktopServices>
+
+namespace {
+
+KvDesktopService::Opener &testOpener()
+{
+    static KvDesktopService::Opener opener;
+    return opener;
+}
+
+} // namespace
+
+bool KvDesktopService::openURL(const QUrl &url)
+{
+    if (url.isEmpty() || !url.isValid()) {
+        KV_LOG_INFO("nothing opened: the address \"%s\" is not usable", KV_CSTR(url.toString()));
+        return false;
+    }
+    const Opener &opener = testOpener();
+    const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+    if (!opened)
+        KV_LOG_INFO("no program opened %s", KV_CSTR(url.toDisplayString()));
+    return opened;
+}
+
+void KvDesktopService::setOpenerForTest(Opener opener)
+{
+    testOpener() = std::move(opener);
+}
