@@ -17,6 +17,7 @@
 #include "KvDesktopService.h"
 #include "KvEventTrackingProxy.h"
 #include "KvFramelessDialog.h"
+#include "KvMediaLibraryPresenter.h"
 #include "KvMenu.h"
 #include "KvProjectAspectRatioType.h"
 #include "KvTestLog.h"
@@ -132,6 +133,8 @@ private slots:
     void helpRebuiltAtEveryShow();
     void operations_data();
     void operations();
+    void importToCurrentFolder_data();
+    void importToCurrentFolder();
     void freezeFrame_data();
     void freezeFrame();
     void logFolderForBothEntries();
@@ -229,6 +232,12 @@ void TestKorvaneMenuBar::trigger(const QString &menuTitle, int id)
     for (QAction *action : menu->actions()) {
         if (!action->menu() && !action->isSeparator() && KvMenu::actionType(action) == id)
             entry = action;
+    }
+    if (!entry && menu == m_bar->helpMenu()) {
+        // Help numbers without a place in the menu are served all the same
+        // (other menus of the editor hand them over).
+        m_bar->slotHelpMenuTriggered(KvActionManager::instance()->get(id));
+        return;
     }
     QVERIFY2(entry, qPrintable(QStringLiteral("%1 in %2").arg(id).arg(menuTitle)));
     entry->setEnabled(true);
@@ -357,11 +366,24 @@ void TestKorvaneMenuBar::operations_data()
     QTest::newRow("202 new features") << "Help" << 202 << true << page.arg("NewFeaturePage");
     QTest::newRow("203 feedback") << "Help" << 203 << true << "1005";
     QTest::newRow("186 activation FAQ") << "Help" << 186 << true << page.arg("TcIdFAQPage");
-    QTest::newRow("207 about") << "Help" << 207 << true << "";
     QTest::newRow("196 updates") << "Help" << 196 << true << "sigCheckUpgrade 2";
     QTest::newRow("204 release notes") << "Help" << 204 << true << page.arg("ReleaseNotes");
     QTest::newRow("206 instagram") << "Help" << 206 << true << page.arg("KorvaneInstagram");
     QTest::newRow("194 facebook") << "Help" << 194 << true << page.arg("FacebookPage");
+    QTest::newRow("190 proxy settings") << "Help" << 190 << true << "modal KorvaneMenuBar_NetworkProxy";
+    QTest::newRow("180 help online") << "Help" << 180 << true << page.arg("HelpOnlinePage");
+    QTest::newRow("181 FAQ") << "Help" << 181 << true << page.arg("ProductFAQPage");
+    QTest::newRow("183 support") << "Help" << 183 << true << page.arg("SupportPage");
+    QTest::newRow("184 feedback") << "Help" << 184 << true << "1005";
+    QTest::newRow("187 log in") << "Help" << 187 << true << "1102";
+    QTest::newRow("188 account, signed out") << "Help" << 188 << true << page.arg("AccountManagement");
+    QTest::newRow("189 log out") << "Help" << 189 << true << "sigLogout";
+    QTest::newRow("191 new features") << "Help" << 191 << true << page.arg("NewFeaturePage");
+    QTest::newRow("193 youtube") << "Help" << 193 << true << page.arg("YouTubePage");
+    QTest::newRow("195 no address: told") << "Help" << 195 << true << "dialog KorvaneMenuBar_NoAddress";
+    QTest::newRow("197 product page") << "Help" << 197 << true << page.arg("ProductPage");
+    QTest::newRow("198 walk-through") << "Help" << 198 << true << "3026";
+    QTest::newRow("207 about") << "Help" << 207 << true << "modal KorvaneMenuBar_About";
     QTest::newRow("page that cannot open") << "Help" << 194 << false
                                            << page.arg("FacebookPage") + " | dialog KorvaneMenuBar_OpenFailed";
 }
@@ -380,15 +402,18 @@ void TestKorvaneMenuBar::operations()
     connect(m_presenter, &KorvaneTitleBarPresenter::sigBackHomepage, this, [&] { seen << "sigBackHomepage"; });
     connect(m_presenter, &KorvaneTitleBarPresenter::sigCheckUpgrade, this,
             [&](int reason) { seen << QStringLiteral("sigCheckUpgrade %1").arg(reason); });
-    // The about dialog is a plain modal dialog: close it once it shows.
-    if (id == 207) {
+    connect(m_presenter, &KorvaneTitleBarPresenter::sigLogout, this, [&] { seen << "sigLogout"; });
+    // Plain modal dialogs (about, proxy): close them once they show.
+    if (expected.startsWith(QLatin1String("modal "))) {
         QTimer::singleShot(0, this, [&] {
             if (QWidget *modal = QApplication::activeModalWidget()) {
-                seen << modal->objectName();
+                seen << QStringLiteral("modal ") + modal->objectName();
                 modal->close();
             }
         });
     }
+    const bool guideShowed = !KvConfig::Instance()->IsBorisFXGuideShowed();
+    KvConfig::Instance()->SetBorisFXGuideShowed(guideShowed);
     KvTestLog log;
     trigger(menu, id);
 
@@ -398,12 +423,36 @@ void TestKorvaneMenuBar::operations()
         seen << QStringLiteral("open ") + url;
     for (const QString &dialog : m_dialogs)
         seen << QStringLiteral("dialog ") + dialog;
-    if (id == 207)
-        expected = QStringLiteral("KorvaneMenuBar_About");
     QCOMPARE(seen.join(QStringLiteral(" | ")), expected);
-    if (menu == QLatin1String("Help"))
+    if (menu == QLatin1String("Help")) {
         QCOMPARE(log.count(QStringLiteral("actionType is %1").arg(id)), 1);
+        QCOMPARE(log.count(QStringLiteral("actionType is walk through")), id == 198 ? 1 : 0);
+    }
+    // Restarting the walk-through leaves the effects guide flag as it was.
+    QCOMPARE(KvConfig::Instance()->IsBorisFXGuideShowed(), guideShowed);
     QVERIFY2(log.errors().isEmpty(), qPrintable(log.errors().join('\n')));
+}
+
+void TestKorvaneMenuBar::importToCurrentFolder_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("project media shown") << 1 << "3021:mode=1,source=0,toCurrentFolder=true";
+    QTest::newRow("downloads shown") << 2 << "3021:mode=1,source=0,toCurrentFolder=false";
+}
+
+void TestKorvaneMenuBar::importToCurrentFolder()
+{
+    QFETCH(int, category);
+    QFETCH(QString, expected);
+
+    KvMediaLibraryPresenter library(nullptr);
+    library.setCurrentCategoryType(category);
+    m_presenter->setMediaLibraryPresenter(&library);
+    trigger(QStringLiteral("Import Media"), 17);
+    m_presenter->setMediaLibraryPresenter(nullptr);
+    QCOMPARE(m_modules->received.join(' '), expected);
 }
 
 void TestKorvaneMenuBar::freezeFrame_data()
