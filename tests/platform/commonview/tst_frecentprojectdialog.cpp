@@ -3,6 +3,7 @@
 #include "FMessageDialog.h"
 #include "FProjectDocProxy.h"
 #include "FRecentProjectDialog.h"
+#include "FRecentProjectThumbnailLoader.h"
 #include "FRecentProjectTxtTableItem.h"
 #include "IKvProjectManager.h"
 #include "IKvProjectRecentManager.h"
@@ -461,6 +462,66 @@ private slots:
         QVERIFY(rowWidget(dialog, 299));
         QTRY_VERIFY(!dialog.isLoadingThumbnails());
         QCOMPARE(QColor(rowWidget(dialog, 299)->thumbnail().toImage().pixel(10, 10)), QColor(Qt::blue));
+    }
+
+    void readingARow_data()
+    {
+        QTest::addColumn<QString>("project");
+        QTest::addColumn<QString>("thumbnail");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("picture");
+
+        QTest::newRow("stored picture") << "good" << "png" << true << true;
+        QTest::newRow("stored file is no PNG: drawn") << "good" << "garbage" << true << true;
+        QTest::newRow("none stored: drawn") << "good" << "" << true << true;
+        QTest::newRow("not a project, none stored") << "garbage" << "" << true << false;
+        QTest::newRow("project gone, picture left") << "" << "png" << false << false;
+    }
+    void readingARow()
+    {
+        QFETCH(QString, project);
+        QFETCH(QString, thumbnail);
+        QFETCH(bool, exists);
+        QFETCH(bool, picture);
+        const QString path = QDir(m_dir).filePath(QStringLiteral("row.kvproj"));
+        if (!project.isEmpty())
+            writeFile(path, project == "good" ? KvTestProjects::kGoodProject : QByteArray("{{{"));
+        const QString stored = KvProjectSuffixHelper::thumbnailPathFor(path);
+        if (thumbnail == "png")
+            QVERIFY(QImage(QSize(320, 180), QImage::Format_RGB32).save(stored, "PNG"));
+        else if (thumbnail == "garbage")
+            writeFile(stored, "not a picture");
+
+        const FRecentProjectThumbnailLoader::Result row = FRecentProjectThumbnailLoader::read(path, QSize(100, 56));
+        QCOMPARE(row.exists, exists);
+        QCOMPARE(row.size, exists ? QFileInfo(path).size() : qint64(-1));
+        QCOMPARE(row.thumbnail.isNull(), !picture);
+        if (picture)
+            QCOMPARE(row.thumbnail.size(), QSize(100, 56));
+    }
+
+    void rowsInViewAreReadFirst()
+    {
+        QStringList paths;
+        for (int i = 0; i < 30; ++i)
+            paths << makeProject(QStringLiteral("q%1").arg(i));
+        FRecentProjectThumbnailLoader loader;
+        QStringList order;
+        connect(&loader, &FRecentProjectThumbnailLoader::sigLoaded, this,
+                [&order](const FRecentProjectThumbnailLoader::Results &results) {
+                    for (const FRecentProjectThumbnailLoader::Result &result : results)
+                        order << result.path;
+                });
+        QSignalSpy idle(&loader, &FRecentProjectThumbnailLoader::sigIdle);
+        loader.setQueue(paths);
+        // The first batch is on its way; the rows scrolled to come next.
+        const QStringList wanted = paths.mid(27);
+        loader.prioritise(wanted);
+        QVERIFY(idle.wait());
+        QCOMPARE(order.size(), 30);
+        QCOMPARE(order.mid(0, FRecentProjectThumbnailLoader::kBatchSize), paths.mid(0, FRecentProjectThumbnailLoader::kBatchSize));
+        QCOMPARE(order.mid(FRecentProjectThumbnailLoader::kBatchSize, 3), wanted);
+        QVERIFY(loader.isIdle());
     }
 
     void everyControlIsNamed()
