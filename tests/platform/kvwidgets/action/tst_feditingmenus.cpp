@@ -272,11 +272,33 @@ private slots:
             QCOMPARE(s.ask(KvEditingMessageId::TimelineFreezeAsk).toInt(), 0);
             QCOMPARE(asked, 3);
             QCOMPARE(askedBy, QStringLiteral("FTimelineModule_FreezeAsk"));
-            QVERIFY(s.ask(KvEditingMessageId::TimelineFreezeToNew).toBool());
-            QVERIFY(s.ask(KvEditingMessageId::TimelineFreezeInPlace).toBool());
             // The playhead on the clip's edge is not inside it.
             timeline()->setCurrentPosition(5000);
             QCOMPARE(s.ask(KvEditingMessageId::TimelineCanFreeze).toBool(), false);
+            QCOMPARE(s.ask(KvEditingMessageId::TimelineFreezeInPlace).toInt(), -1);
+            QCOMPARE(timeline()->clipCount(), 1);
+        });
+        QTest::newRow("3018 freezes the player's picture over the clip") << Check([](MenuScene &s, const QString &dir) {
+            IKvAppInfo::getInstance()->setValue(KvAppInfoId::SnapshotDir, dir + "/shots");
+            timeline()->setSelectedClips({0});
+            const int still = s.ask(KvEditingMessageId::TimelineFreezeToNew).toInt();
+            QCOMPARE(still, 1);
+            const KvTimelineClip placed = timeline()->clipAt(still);
+            QCOMPARE(placed.startMs, qint64(2000));
+            QVERIFY(placed.track != 0);
+            QVERIFY(!QImage(manager()->currentProject()->mediaPathAt(placed.mediaIndex)).isNull());
+            QCOMPARE(timeline()->clipAt(0), (KvTimelineClip{0, 0, 0, 0, 5000}));
+        });
+        QTest::newRow("5028 freezes in place: cut, hold, the rest moved on") << Check([](MenuScene &s, const QString &dir) {
+            IKvAppInfo::getInstance()->setValue(KvAppInfoId::SnapshotDir, dir + "/shots");
+            timeline()->setSelectedClips({0});
+            const int still = s.ask(KvEditingMessageId::TimelineFreezeInPlace).toInt();
+            QVERIFY(still >= 0);
+            const KvTimelineClip hold = timeline()->clipAt(still);
+            QCOMPARE(hold.startMs, qint64(2000));
+            QCOMPARE(hold.track, 0);
+            QCOMPARE(starts(), (QList<qint64>{0, 2000, 2000 + hold.durationMs()}));
+            QCOMPARE(timeline()->selectedClips(), QVector<int>{still});
         });
     }
 

@@ -11,6 +11,7 @@
 #include "KvActionManager.h"
 #include "KvAppInfoId.h"
 #include "KvDataMessage.h"
+#include "KvEditingMessageId.h"
 #include "KvMediaEditor.h"
 #include "KvMediaType.h"
 #include "KvPlayhead.h"
@@ -320,6 +321,11 @@ bool FMediaPlayerModuleWidget::dispatchMessage(KvMessage *message)
     const auto *run = message && message->code() == KvActionManager::kRunActionMessage
                           ? dynamic_cast<KvDataMessage *>(message)
                           : nullptr;
+    if (message && message->code() == KvEditingMessageId::PlayerGrabPicture) {
+        message->setAnswer(m_screen->grab().toImage());
+        message->setHandled(true);
+        return true;
+    }
     if (run && run->data().toInt() == KvActionId::Snapshot) {
         KV_LOG_INFO("Player: Snapshot (action %d)", KvActionId::Snapshot);
         message->setAnswer(takeSnapshot());

@@ -289,21 +289,11 @@ bool FTimelineModulePresenter::dispatchToolMessage(KvMessage *message)
     case KvEditingMessageId::TimelineFreezeAsk:
         return askFreezePlacement(message);
     case KvEditingMessageId::TimelineFreezeToNew:
-    case KvEditingMessageId::TimelineFreezeInPlace: {
-        const bool inPlace = message->code() == KvEditingMessageId::TimelineFreezeInPlace;
-        if (!canFreezeFrame()) {
-            KV_LOG_INFO("Timeline: no clip to freeze a frame of");
-            message->setAnswer(false);
-            return true;
-        }
-        // The held picture is made by the editing engine; the timeline only
-        // knows which frame was asked for.
-        KV_LOG_INFO("Timeline: freeze the frame at %lld ms of clip %d %s",
-                    static_cast<long long>(m_timeline->currentPosition()), m_timeline->selectedClips().first(),
-                    inPlace ? "in place" : "onto a new track");
-        message->setAnswer(true);
+        message->setAnswer(freezeFrame(false));
         return true;
-    }
+    case KvEditingMessageId::TimelineFreezeInPlace:
+        message->setAnswer(freezeFrame(true));
+        return true;
     case KvEditingMessageId::TimelineSpeechToText: {
         const QVariantList clips = selectionForTool(QStringLiteral("speech to text"));
         if (!clips.isEmpty())

@@ -92,6 +92,10 @@ private:
     // The answers of the menus' queries and the selected-clip tools.
     bool dispatchToolMessage(KvMessage *message);
     bool askFreezePlacement(KvMessage *message);
+    // The freeze frame itself (FTimelineModuleFreeze.cpp): the new clip, -1.
+    int freezeFrame(bool inPlace);
+    // The player's picture as a medium of the project; -1 (told) without one.
+    int importFrozenPicture();
     // The selected clips as a QVariantList; tells the user when there are none.
     QVariantList selectionForTool(const QString &tool);
 

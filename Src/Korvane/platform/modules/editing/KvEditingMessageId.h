@@ -40,9 +40,13 @@ constexpr int TimelineSilenceDetection = 3046;
 // playhead lies inside it.
 constexpr int TimelineCanFreeze = 5027;
 // Query: asks the user where the frozen picture goes; answers 1 (in place:
-// the clip is cut at the playhead and the hold goes between the parts),
-// 2 (on a new track above the clip, at the playhead), 0 when cancelled.
+// the clip is cut at the playhead and the hold goes between the parts,
+// later clips of its track move on by the hold), 2 (on a free track at the
+// playhead, over the clip), 0 when cancelled.
 constexpr int TimelineFreezeAsk = 3017;
+// Make the freeze frame: the player's picture becomes a PNG medium placed
+// as said above. Answer: the new clip's index, -1 when none was made (the
+// user is told).
 constexpr int TimelineFreezeToNew = 3018;
 constexpr int TimelineFreezeInPlace = 5028;
 // Queries for the guided tour; the answer is the global rectangle (QRect)
@@ -51,6 +55,8 @@ constexpr int GuideImportButtonRect = 3028;
 constexpr int GuideTimelineRect = 3029;
 // Query: answers whether the player is playing (bool).
 constexpr int IsPlayerPlaying = 3030;
+// Query: answers the picture the player shows (QImage; null without one).
+constexpr int PlayerGrabPicture = 3031;
 // KvDataMessage holding the IKvTimeline (as QObject*): a recording is about
 // to write on the timeline from the playhead on; the timeline shows it.
 constexpr int TimelineRecordingPrepare = 7005;
