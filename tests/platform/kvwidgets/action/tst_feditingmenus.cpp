@@ -168,6 +168,18 @@ private slots:
             QVERIFY(s.run(KvActionId::Undo));
             QCOMPARE(timeline()->clipAt(0).endMs(), qint64(5000));
         });
+        QTest::newRow("close gap moves the clip up to the one before") << Check([](MenuScene &s, const QString &) {
+            timeline()->setSelectedClips({0});
+            QVERIFY(s.run(KvActionId::Copy));
+            timeline()->setCurrentPosition(8000);
+            QVERIFY(s.run(KvActionId::Paste));
+            QVERIFY(s.run(KvActionId::CloseGap));
+            QCOMPARE(starts(), (QList<qint64>{0, 5000}));
+            // The first clip has nothing before it but the start.
+            timeline()->setSelectedClips({0, 1});
+            QVERIFY(s.run(KvActionId::CloseGap));
+            QCOMPARE(starts(), (QList<qint64>{0, 5000}));
+        });
         QTest::newRow("snapshot writes the player's picture") << Check([](MenuScene &s, const QString &dir) {
             IKvAppInfo::getInstance()->setValue(KvAppInfoId::SnapshotDir, dir + "/shots");
             KvDataMessage message(KvActionManager::kRunActionMessage, int(KvActionId::Snapshot));

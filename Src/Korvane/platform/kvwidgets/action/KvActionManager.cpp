@@ -2,6 +2,7 @@
 
 #include "IKvBaseLog.h"
 #include "KvDataMessage.h"
+#include "KvLocale.h"
 #include "KvSkin.h"
 #include "KvUIScene.h"
 
@@ -29,7 +30,11 @@ void KvActionManager::Release()
     KvLazySingleton<KvActionManager>::release();
 }
 
-KvActionManager::KvActionManager() = default;
+KvActionManager::KvActionManager()
+{
+    // Texts follow the interface language while the editor runs.
+    connect(KvLocale::instance(), &KvLocale::sigLanguageTypeChanged, this, &KvActionManager::retranslate);
+}
 
 // The actions are children of the manager; widgets that still show one
 // simply lose it.

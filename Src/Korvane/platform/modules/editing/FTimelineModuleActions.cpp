@@ -173,6 +173,30 @@ bool FTimelineModulePresenter::toggleMute()
     return changed;
 }
 
+bool FTimelineModulePresenter::closeGapBeforeSelection()
+{
+    if (!m_timeline)
+        return false;
+    QVector<int> selected = m_timeline->selectedClips();
+    // Earliest first: a clip that moves up may close the way for the next.
+    std::sort(selected.begin(), selected.end(), [this](int a, int b) {
+        return m_timeline->clipAt(a).startMs < m_timeline->clipAt(b).startMs;
+    });
+    bool changed = false;
+    for (int index : qAsConst(selected)) {
+        const KvTimelineClip clip = m_timeline->clipAt(index);
+        qint64 previousEnd = 0;
+        for (int other = 0; other < m_timeline->clipCount(); ++other) {
+            const KvTimelineClip before = m_timeline->clipAt(other);
+            if (other != index && before.track == clip.track && before.startMs < clip.startMs)
+                previousEnd = qMax(previousEnd, before.endMs());
+        }
+        if (previousEnd < clip.startMs)
+            changed = m_timeline->moveClip(index, clip.track, previousEnd) || changed;
+    }
+    return changed;
+}
+
 bool FTimelineModulePresenter::trimEndToPlayhead()
 {
     if (!m_timeline)
@@ -225,6 +249,9 @@ bool FTimelineModulePresenter::runAction(int actionId)
         break;
     case KvActionId::Split:
         done = splitAtPlayhead();
+        break;
+    case KvActionId::CloseGap:
+        done = closeGapBeforeSelection();
         break;
     case KvActionId::Mute:
         done = toggleMute();

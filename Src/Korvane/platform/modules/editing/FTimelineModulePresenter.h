@@ -68,6 +68,9 @@ public:
     bool hasClipboard() const { return !m_clipboard.isEmpty(); }
     // Mutes the selected clips, or gives them full sound when all are mute.
     bool toggleMute();
+    // Moves each selected clip back to the end of the clip before it on its
+    // track (or the start of the timeline).
+    bool closeGapBeforeSelection();
     // Ends the selected clips that the playhead crosses at the playhead.
     bool trimEndToPlayhead();
     // Runs a self-running action of the timeline (KvActionManager); false
