@@ -8,7 +8,10 @@
 #include "KvMessage.h"
 
 #include <QAbstractButton>
+#include <QCursor>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QThread>
 #include <QTimer>
 
@@ -76,6 +79,15 @@ int FMainFormScriptDriver::run(const QString &step)
         } else {
             KV_LOG_INFO("ui script: %s enabled %d", KV_CSTR(argument), int(button->isEnabled()));
         }
+    } else if (verb == QLatin1String("menu")) {
+        auto *menu = m_form->findChild<QMenu *>(argument);
+        auto *bar = m_form->findChild<QMenuBar *>();
+        if (!menu || !bar)
+            KV_LOG_ERROR("ui script: no menu %s", KV_CSTR(argument));
+        else if (bar->actions().contains(menu->menuAction()))
+            bar->setActiveAction(menu->menuAction());
+        else
+            menu->popup(QCursor::pos());
     } else if (verb == QLatin1String("message")) {
         KvMessage message(argument.toInt());
         m_form->sendMessageToScene(&message);

@@ -14,6 +14,7 @@ class KorvaneMainForm;
 //   add <media index>      add that medium to the timeline at the playhead
 //   click <object name>    click the form's button of that name
 //   enabled <object name>  log whether that button is enabled
+//   menu <object name>     open that menu of the menu bar (a submenu pops at the pointer)
 //   message <code>         send a plain message to the scene
 //   wait <ms>              pause
 //   close                  close the window as the user would

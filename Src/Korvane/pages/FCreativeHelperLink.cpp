@@ -13,8 +13,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
-#include <QUrl>
 
 QString FCreativeHelperLink::decorate(const QString &link, const QString &deviceId, const QString &productId,
                                       const QString &productVersion)
@@ -50,14 +48,4 @@ bool FCreativeHelperLink::open(const QString &linkUrl, QWidget *parent)
     config->SetCreativeUpdateTime(QDateTime::currentSecsSinceEpoch());
     config->SetCreativeHintFirstTimeShowed(true);
     return true;
-}
-
-QString FCreativeHelperLink::localTemplate(const QString &url, const QString &name)
-{
-    KV_LOG_INFO("template download: %s (%s)", KV_CSTR(url), KV_CSTR(name));
-    const QString local = QUrl(url).isLocalFile() ? QUrl(url).toLocalFile() : url;
-    if (QFileInfo::exists(local))
-        return local;
-    KV_LOG_ERROR("template %s is not available on this machine", KV_CSTR(url));
-    return QString();
 }

@@ -16,7 +16,4 @@ public:
                             const QString &productVersion);
     // False when the network check failed (the user was told).
     static bool open(const QString &linkUrl, QWidget *parent);
-    // The file of a template the helper asks to open, when it is on this
-    // machine; empty (logged) otherwise.
-    static QString localTemplate(const QString &url, const QString &name);
 };

@@ -7,6 +7,9 @@
 #include "FProductHomePage.h"
 #include "FProductHomePagePresenter.h"
 #include "FProjectDocProxy.h"
+#include "FProjectOpenProblem.h"
+#include "FProjectTemplateDownload.h"
+#include "FSharedProjectOpener.h"
 #include "FStartupBackgroundWork.h"
 #include "FStreamPlayerInfoHelper.h"
 #include "KvTrackEvents.h"
@@ -60,6 +63,27 @@ void FPageFactory::connectServices(KorvanePageMgr &mgr)
         if (m->m_startPage)
             m->m_startPage->presenter()->setUserId(userId);
     });
+}
+
+void FPageFactory::createOpeners(KorvanePageMgr &mgr)
+{
+    KorvanePageMgr *m = &mgr;
+    FSharedProjectOpener::Hooks share;
+    share.currentPage = [m] { return m->currentPageWidget(); };
+    share.locateTemplate = [m](const QString &item) { FPageNavigation::locateInMediaLibrary(*m, item); };
+    mgr.m_shareOpener = std::make_unique<FSharedProjectOpener>(std::move(share));
+
+    FProjectTemplateDownload::Hooks download;
+    download.enterEditing = [m] { m->switchToPage(Mgr::EditingScene); };
+    download.mainWindow = [m]() -> QWidget * {
+        return m->m_korvaneScene ? m->m_korvaneScene->mainForm()->window() : m->currentPageWidget();
+    };
+    download.openTemplate = [m](const QString &file, const QString &name) {
+        FProjectDocProxy *docProxy = FProjectDocProxy::instance();
+        if (!docProxy->openProjectTemplate(file, name))
+            m->reportFailedOpen(docProxy->lastOpenProblem(), false);
+    };
+    mgr.m_templateDownload = std::make_unique<FProjectTemplateDownload>(std::move(download));
 }
 
 std::unique_ptr<FProductHomePage> FPageFactory::createStartPage(KorvanePageMgr &mgr)

@@ -16,6 +16,8 @@ class FPageFactory
 {
 public:
     static void connectServices(KorvanePageMgr &mgr);
+    // The helpers that open shared projects and downloaded templates.
+    static void createOpeners(KorvanePageMgr &mgr);
     static std::unique_ptr<FProductHomePage> createStartPage(KorvanePageMgr &mgr);
     static std::unique_ptr<KorvaneScene> createKorvaneScene(KorvanePageMgr &mgr);
     static std::unique_ptr<TemplateModeScene> createTemplateModeScene(KorvanePageMgr &mgr);

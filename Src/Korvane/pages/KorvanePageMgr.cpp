@@ -10,11 +10,13 @@
 #include "FPageNavigation.h"
 #include "FPageNotices.h"
 #include "FPageWindowEventFilter.h"
+#include "FProjectTemplateDownload.h"
 #include "FProductHomePage.h"
 #include "FProductHomePagePresenter.h"
 #include "FProjectDocProxy.h"
 #include "FProjectOpenNotice.h"
 #include "FPushChannelHost.h"
+#include "FSharedProjectOpener.h"
 #include "FStartupBackgroundWork.h"
 #include "FStartupHandover.h"
 #include "FStreamPlayerInfoHelper.h"
@@ -91,6 +93,7 @@ void KorvanePageMgr::init()
     hooks.openProject = [this](const QString &path) { openProject(path); };
     hooks.reportProblem = [this](const FProjectOpenProblem &problem) { reportFailedOpen(problem, false); };
     m_forwardedOpen = std::make_unique<FForwardedOpenHandler>(std::move(hooks));
+    FPageFactory::createOpeners(*this);
     KV_LOG_TRACE("end");
 }
 
@@ -465,11 +468,7 @@ void KorvanePageMgr::slotOpenOrvala(const QString &linkUrl)
 
 void KorvanePageMgr::slotOrvalaDownloadProject(const QString &url, const QString &name)
 {
-    // Templates from the creative helper open like any other template project
-    // once they are on disk; remote ones wait for the template download work.
-    const QString local = FCreativeHelperLink::localTemplate(url, name);
-    if (!local.isEmpty())
-        openProject(local);
+    m_templateDownload->request(url, name);
 }
 
 void KorvanePageMgr::slotOpenMediaFolderAndSearch(int categoryType, int categoryId, const QString &keyWord)
@@ -501,8 +500,7 @@ void KorvanePageMgr::slotWhetherShowNPS()
 
 void KorvanePageMgr::slotCloudDiskShare(const QString &argument)
 {
-    m_shareDescriptionFile = argument;
-    KV_LOG_INFO("shared project: %s (cloud storage not reachable here)", KV_CSTR(argument));
+    m_shareOpener->handle(argument);
 }
 
 void KorvanePageMgr::slotActiveMainWindow()

@@ -18,7 +18,9 @@ class FForwardedOpenHandler;
 class FPageWindowEventFilter;
 class FProductHomePage;
 class FProjectOpenProblem;
+class FProjectTemplateDownload;
 class FPushChannelHost;
+class FSharedProjectOpener;
 class FStartupBackgroundWork;
 class FTimelineExportStep;
 class FUpgradeCoordinator;
@@ -77,6 +79,8 @@ public:
     IKvUpgradeModule *upgradeModule() const;
     FAccountSession *accountSession() const { return m_account.get(); }
     FStartupBackgroundWork *backgroundWork() const { return m_background.get(); }
+    FSharedProjectOpener *sharedProjectOpener() const { return m_shareOpener.get(); }
+    FProjectTemplateDownload *templateDownload() const { return m_templateDownload.get(); }
 
     // The first page after start-up. The two queries are asked only when
     // the command line and settings do not settle it.
@@ -155,7 +159,6 @@ private:
     std::unique_ptr<TemplateModeScene> m_templateModeScene;
     KvVelloqHelper m_velloqHelper;
     QPointer<QWidget> m_currentPageWidget;
-    QString m_shareDescriptionFile;
 
     std::unique_ptr<FUpgradeCoordinator> m_upgrade;
     std::unique_ptr<FPushChannelHost> m_push;
@@ -164,6 +167,8 @@ private:
     std::unique_ptr<FPageWindowEventFilter> m_windowFilter;
     std::unique_ptr<FForwardedOpenHandler> m_forwardedOpen;
     std::unique_ptr<FTimelineExportStep> m_exportStep;
+    std::unique_ptr<FSharedProjectOpener> m_shareOpener;
+    std::unique_ptr<FProjectTemplateDownload> m_templateDownload;
 
     bool m_quickTutorialAsked = false;
 };

@@ -377,14 +377,15 @@ private slots:
         QTest::addColumn<QString>("current");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("toast");
-        QTest::addColumn<bool>("byMouse");
+        QTest::addColumn<QString>("how");
 
-        QTest::newRow("opens, nothing open before") << "good" << "none" << 2 << "" << false;
-        QTest::newRow("opens by mouse") << "good" << "none" << 2 << "" << true;
-        QTest::newRow("saved project left: toast") << "good" << "saved" << 2 << "Before has been saved" << false;
-        QTest::newRow("unsaved project left: no toast") << "good" << "modified" << 2 << "" << false;
-        QTest::newRow("untitled project left: no toast") << "good" << "untitled" << 2 << "" << false;
-        QTest::newRow("not a project") << "broken" << "none" << 1 << "" << false;
+        QTest::newRow("opens, nothing open before") << "good" << "none" << 2 << "" << "slot";
+        QTest::newRow("opens by mouse") << "good" << "none" << 2 << "" << "mouse";
+        QTest::newRow("opens by Enter") << "good" << "none" << 2 << "" << "enter";
+        QTest::newRow("saved project left: toast") << "good" << "saved" << 2 << "Before has been saved" << "slot";
+        QTest::newRow("unsaved project left: no toast") << "good" << "modified" << 2 << "" << "slot";
+        QTest::newRow("untitled project left: no toast") << "good" << "untitled" << 2 << "" << "slot";
+        QTest::newRow("not a project") << "broken" << "none" << 1 << "" << "slot";
     }
     void doubleClickOpens()
     {
@@ -392,7 +393,7 @@ private slots:
         QFETCH(QString, current);
         QFETCH(int, result);
         QFETCH(QString, toast);
-        QFETCH(bool, byMouse);
+        QFETCH(QString, how);
         FProjectDocProxy *proxy = FProjectDocProxy::instance();
         if (current == "untitled") {
             QVERIFY(proxy->newProject(KvProjectAspectRatio_16_9));
@@ -409,7 +410,10 @@ private slots:
         FRecentProjectDialog dialog;
         showAndLoad(dialog);
         KvTestLog log;
-        if (byMouse) {
+        if (how == "enter") {
+            dialog.listWidget()->setCurrentRow(0);
+            QTest::keyClick(dialog.listWidget(), Qt::Key_Return);
+        } else if (how == "mouse") {
             // Through the window, as the user's mouse: at the name on the row.
             QLabel *name = rowWidget(dialog, 0)->nameLabel();
             QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier,

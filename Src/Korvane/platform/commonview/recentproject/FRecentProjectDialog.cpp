@@ -193,7 +193,6 @@ void FRecentProjectDialog::slotThumbnailsLoaded(const FRecentProjectThumbnailLoa
         if (it == m_rows.end())
             continue; // removed meanwhile
         it->loaded = true;
-        it->exists = result.exists;
         it->size = result.size;
         it->thumbnail = QPixmap::fromImage(result.thumbnail);
         if (FRecentProjectTxtTableItem *widget = itemWidget(it->item)) {

@@ -64,7 +64,6 @@ private:
         KvProjectRecentInfo info;
         QListWidgetItem *item = nullptr;
         bool loaded = false;
-        bool exists = false;
         qint64 size = -1;
         QPixmap thumbnail;
     };
