@@ -128,6 +128,10 @@ bool FPressureArguments::parse(const QStringList &args, QString &error)
     resize.integer(1, 1, MaxSide);
     resizeFactor = resize.integer(3, 1, 16);
 
+    if (error.isEmpty() && qint64(memioWidth) * memioHeight > MaxFramePixels)
+        error = QStringLiteral("--memio frame larger than %1 pixels").arg(MaxFramePixels);
+    if (error.isEmpty() && qint64(transformWidth) * transformHeight > MaxFramePixels)
+        error = QStringLiteral("--transform frame larger than %1 pixels").arg(MaxFramePixels);
     if (error.isEmpty() && (qAbs(scaleX) < 1e-3 || qAbs(scaleY) < 1e-3))
         error = QStringLiteral("--transform scale too small");
     if (error.isEmpty() && (resultPath.isEmpty() || videoPath.isEmpty() || picturePath.isEmpty() || encodeTarget.isEmpty()))

@@ -44,5 +44,6 @@ struct FPressureArguments
 
     // Frame sizes and counts beyond these are refused, not allocated.
     static constexpr int MaxSide = 16384;
+    static constexpr qint64 MaxFramePixels = 7680 * 4320;
     static constexpr int MaxIterations = 1000;
 };

@@ -77,6 +77,11 @@ int main(int argc, char *argv[])
     const FJpegInfo picture = FJpegProbe::probe(args.picturePath);
     if (!picture.ok)
         return fail(BadMedia, QStringLiteral("test picture %1: %2").arg(args.picturePath, picture.error));
+    // The kernels' source frame is the picture's size divided by kDivisor:
+    // a header claiming a giant picture must not become a giant allocation.
+    if (qint64(picture.width) * picture.height > FPressureArguments::MaxFramePixels * 4)
+        return fail(BadMedia, QStringLiteral("test picture %1 is %2 x %3, too large")
+                                  .arg(args.picturePath).arg(picture.width).arg(picture.height));
     if (!targetWritable(args.encodeTarget, error))
         return fail(BadMedia, error);
 

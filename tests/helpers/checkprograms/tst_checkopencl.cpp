@@ -237,6 +237,34 @@ private slots:
         QCOMPARE(runCheckProgram(kFaldric, faldricArgs(0), env).code(), 0);
     }
 
+    // Arguments are refused before any device or file is touched.
+    void pressureTestArguments_data()
+    {
+        QTest::addColumn<int>("at");        // index of the argument to change
+        QTest::addColumn<QString>("value"); // new value; empty: drop from there on
+        QTest::newRow("no --resize") << 34 << QString();
+        QTest::newRow("unknown group") << 34 << "--sharpen";
+        QTest::newRow("memio frame too large") << 7 << "16384";
+        QTest::newRow("iterations not a number") << 3 << "many";
+        QTest::newRow("zero scale") << 27 << "0";
+    }
+    void pressureTestArguments()
+    {
+        QFETCH(int, at);
+        QFETCH(QString, value);
+        QTemporaryDir installation;
+        layMedia(installation);
+        QStringList args = dunskerArgs(installation.path());
+        if (value.isEmpty())
+            args = args.mid(0, at);
+        else
+            args[at] = value;
+        const CheckProgramRun run = runCheckProgram(kDunsker, args, environment(Env::AcceptCpu));
+        QVERIFY(run.exitedNormally);
+        QVERIFY2(run.status == 1, qPrintable(describe(run)));
+        QVERIFY(!QFile::exists(installation.filePath("out.json")));
+    }
+
     void pressureTest_data()
     {
         QTest::addColumn<QByteArray>("before");   // out.json before; null: none
