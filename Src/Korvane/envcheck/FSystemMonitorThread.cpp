@@ -4,12 +4,27 @@
 
 #include "FUtility.h"
 
+#include <atomic>
+
 namespace {
-constexpr unsigned long kPeriodMs = 60000;
+
+// Shared by every monitor of the process: a monitor started again goes on
+// counting where the last one stopped.
+std::atomic<int> s_elapsedMs{0};
+// The last figures read. A failed reading leaves them as they were, and they
+// are reported again. Only the monitor thread touches it.
+SysMemory s_memory;
+
 } // namespace
 
 FSystemMonitorThread::FSystemMonitorThread(QObject *parent)
+    : FSystemMonitorThread(kReportPeriodMs, parent)
+{
+}
+
+FSystemMonitorThread::FSystemMonitorThread(int reportPeriodMs, QObject *parent)
     : QThread(parent)
+    , m_reportPeriodMs(qMax(kStepMs, reportPeriodMs))
 {
     setObjectName(QStringLiteral("FSystemMonitorThread"));
     qRegisterMetaType<SysMemory>("SysMemory");
@@ -22,26 +37,22 @@ FSystemMonitorThread::~FSystemMonitorThread()
 
 void FSystemMonitorThread::stop()
 {
-    {
-        QMutexLocker locker(&m_mutex);
-        m_stopping = true;
-        m_wake.wakeAll();
-    }
+    requestInterruption();
     wait();
 }
 
 void FSystemMonitorThread::run()
 {
-    QMutexLocker locker(&m_mutex);
-    while (!m_stopping) {
-        m_wake.wait(&m_mutex, kPeriodMs);
-        if (m_stopping)
-            break;
-        SysMemory memory;
-        if (FUtility::getMemory(memory)) {
-            KV_LOG_INFO("System Monitor: TotalMemory(%f), FreeMomory(%f), UsedRate(%f)", memory.total, memory.free,
-                        memory.usedRate);
-            emit sigUpdateMem(memory);
-        }
+    while (!isInterruptionRequested()) {
+        QThread::msleep(kStepMs);
+        if (s_elapsedMs.fetch_add(kStepMs) + kStepMs < m_reportPeriodMs)
+            continue;
+        s_elapsedMs = 0;
+        SysMemory reading;
+        if (FUtility::getMemory(reading))
+            s_memory = reading;
+        KV_LOG_INFO("System Monitor: TotalMemory(%f), FreeMomory(%f), UsedRate(%f)", s_memory.total, s_memory.free,
+                    s_memory.usedRate);
+        emit sigUpdateMem(s_memory);
     }
 }
