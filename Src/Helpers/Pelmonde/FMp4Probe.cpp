@@ -92,10 +92,9 @@ FMp4Info FMp4Probe::probe(const QString &path)
         if (whole.type == "ftyp" || whole.type == "moov") {
             if (whole.end > MaxMoovBytes)
                 return failed(QStringLiteral("%1 box too large").arg(QString::fromLatin1(whole.type)));
-            file.seek(at);
-            (whole.type == "ftyp" ? ftyp : moov) = file.read(whole.end);
-            if ((whole.type == "ftyp" ? ftyp : moov).size() != whole.end)
-                return failed(QStringLiteral("short read"));
+            QByteArray &kept = whole.type == "ftyp" ? ftyp : moov;
+            if (!file.seek(at) || (kept = file.read(whole.end)).size() != whole.end)
+                return failed(QStringLiteral("cannot read the %1 box").arg(QString::fromLatin1(whole.type)));
         }
         mdat = mdat || whole.type == "mdat";
         at += whole.end;
