@@ -79,9 +79,9 @@ FSettingFolderPanel::FSettingFolderPanel(QWidget *parent, KvUIView *parentView, 
     buildUi();
     TranslateText();
     if (m_mode == WriteCheckMode) {
-        for (QWidget *widget : {static_cast<QWidget *>(m_foldersTitle), static_cast<QWidget *>(m_effectPacksTitle),
-                                static_cast<QWidget *>(m_foldersLine), static_cast<QWidget *>(m_effectPacksLine),
-                                static_cast<QWidget *>(m_manageButton)})
+        const QList<QWidget *> decoration = {m_foldersTitle, m_effectPacksTitle, m_foldersLine, m_effectPacksLine,
+                                             m_manageButton};
+        for (QWidget *widget : decoration)
             widget->hide();
     }
 }
