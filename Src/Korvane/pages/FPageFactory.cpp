@@ -42,6 +42,10 @@ void FPageFactory::connectServices(KorvanePageMgr &mgr)
     KvCommunicatorServer *server = KvCommunicatorServer::GetInstance();
     QObject::connect(server, &KvCommunicatorServer::sigReceveMsgFrom, m, &Mgr::slotOpenDbClickProject);
     QObject::connect(server, &KvCommunicatorServer::sigReceveMsgFrom, m, &Mgr::raiseOnReopen);
+    // The engine link may have been made on a start-up worker: the page
+    // manager's thread carries the call.
+    QObject::connect(server, &KvCommunicatorServer::sigReceveMsgFrom, m,
+                     [engine](const QString &text) { engine->relayCommunicatorText(text); });
     QObject::connect(server, &KvCommunicatorServer::sigTrackPublic, m, &Mgr::slotOnTrackPublic);
     KvCloudDiskViewPresenter *cloud = getCloudDisk()->viewPresenter();
     QObject::connect(cloud, &KvCloudDiskViewPresenter::sigOpenProject, m, [m](const QString &path) {

@@ -2,6 +2,7 @@
 
 #include "FAccountSession.h"
 #include "FCommandLineMap.h"
+#include "FNativeEngineInfoHelper.h"
 #include "FProjectDocProxy.h"
 #include "FProjectOpenProblem.h"
 #include "FPushChannelHost.h"
@@ -87,6 +88,8 @@ bool FStartupHandover::run(KorvanePageMgr &mgr, const StartupPageInfo &info)
         // Told once the event loop runs: run() hands over without waiting.
         QTimer::singleShot(0, &mgr, [&mgr, openProblem] { mgr.reportFailedOpen(openProblem, true); });
     }
+
+    FNativeEngineInfoHelper::instance()->relayLaunchShare(shareString);
 
     QTimer::singleShot(kLogRetrievalDelayMs, mgr.m_background.get(), &FStartupBackgroundWork::startLogRetrieval);
     KV_LOG_TRACE("end");

@@ -1,4 +1,5 @@
 #include "FMessageDialog.h"
+#include "FNativeEngineInfoHelper.h"
 #include "FProjectDocProxy.h"
 #include "FSharedProjectOpener.h"
 #include "IKvAppInfo.h"
@@ -7,6 +8,9 @@
 #include "KvAppInfoId.h"
 #include "KvCloudDisk.h"
 #include "KvCloudDiskViewPresenter.h"
+#include "KvCommunicatorCommands.h"
+#include "KvCommunicatorMsg.h"
+#include "KvCommunicatorServer.h"
 #include "KvConfig.h"
 #include "KvTestFiles.h"
 #include "KvTestHttpServer.h"
@@ -125,6 +129,10 @@ private slots:
                 // A shared project is opened once it is here.
                 QTRY_COMPARE(FProjectDocProxy::instance()->currentProjectPath(), path);
                 QCOMPARE(mgr->pageState(), Page::EditingScene);
+                // Its thumbnail is written beside it after the open; let it
+                // land before the folder goes.
+                const QFileInfo project(path);
+                QTRY_VERIFY(QFile::exists(project.dir().filePath(project.completeBaseName() + ".fsthumb")));
             }
         }
         QVERIFY2(log.errors().isEmpty() || landed.endsWith(".kvarc"), qPrintable(log.errors().join('\n')));
@@ -241,12 +249,31 @@ private slots:
         }
     }
 
-    // Through the page manager's slot, as the native engine link calls it.
-    void slotHandsOver()
+    // The ways a share request reaches the page manager: the native engine
+    // link's slot, a second start's message, and this instance's own
+    // command line.
+    void handedOver_data()
     {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("slot") << "slot";
+        QTest::newRow("second start's message") << "message";
+        QTest::newRow("launch argument") << "launch";
+    }
+    void handedOver()
+    {
+        QFETCH(QString, way);
         QTemporaryDir share;
         writeAll(share.filePath("Slot.share"), description("0", "Slot"));
-        KorvanePageMgr::instance()->slotCloudDiskShare("-share:" + share.filePath("Slot.share"));
+        const QString argument = "-share:" + share.filePath("Slot.share");
+        if (way == "slot") {
+            KorvanePageMgr::instance()->slotCloudDiskShare(argument);
+        } else if (way == "message") {
+            const QString text = KvCommunicatorMsg::toText({KvCommunicatorMsg(KvCommand::ClouddiskShareinfo,
+                                                                                {argument})});
+            emit KvCommunicatorServer::GetInstance()->sigReceveMsgFrom(text);
+        } else {
+            FNativeEngineInfoHelper::instance()->relayLaunchShare(argument);
+        }
         QTRY_COMPARE(FProjectDocProxy::instance()->currentProjectPath(), share.filePath("Slot.kvproj"));
     }
 

@@ -1,9 +1,13 @@
 #include "FNativeEngineInfoHelper.h"
 
 #include "IKvBaseLog.h"
+#include "KvCommunicatorCommands.h"
+#include "KvCommunicatorMsg.h"
 #include "KvLazySingleton.h"
 
+#include <QCoreApplication>
 #include <QMutex>
+#include <QTimer>
 
 #include <atomic>
 
@@ -53,4 +57,29 @@ int FNativeEngineInfoHelper::activationCount()
 void FNativeEngineInfoHelper::setEngineExistsForTest(bool exists)
 {
     g_engineExists = exists;
+}
+
+void FNativeEngineInfoHelper::relayCommunicatorText(const QString &text)
+{
+    if (!text.contains(KvCommand::ClouddiskShareinfo))
+        return;
+    for (const KvCommunicatorMsg &msg : KvCommunicatorMsg::buildListFromString(text)) {
+        if (!msg.contains(KvCommand::ClouddiskShareinfo))
+            continue;
+        const QString argument = msg.firstContent();
+        if (argument.isEmpty()) {
+            KV_LOG_INFO("share request without its argument ignored");
+            continue;
+        }
+        emit sigCloudDiskShare(argument);
+    }
+}
+
+void FNativeEngineInfoHelper::relayLaunchShare(const QString &shareEntry)
+{
+    if (shareEntry.isEmpty())
+        return;
+    // Timed on the application object: this helper may belong to the
+    // start-up worker thread that first asked for it.
+    QTimer::singleShot(0, QCoreApplication::instance(), [this, shareEntry] { emit sigCloudDiskShare(shareEntry); });
 }

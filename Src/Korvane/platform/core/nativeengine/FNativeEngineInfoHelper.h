@@ -28,6 +28,14 @@ public:
     // For tests: pretend an engine process runs.
     static void setEngineExistsForTest(bool exists);
 
+    // The engine decodes the share requests among the communicator's
+    // messages (a second start's "-share:" argument) and hands them on as
+    // sigCloudDiskShare; a text without one is left alone.
+    void relayCommunicatorText(const QString &text);
+    // The "-share:" argument this instance was started with, handed on once
+    // the event loop runs.
+    void relayLaunchShare(const QString &shareEntry);
+
 signals:
     void sigOrvalaDownloadProject(const QString &url, const QString &name);
     void sigCloudDiskShare(const QString &shareInfo);
