@@ -4,6 +4,9 @@
 
 #include "FUtility.h"
 
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+
 #include <atomic>
 
 namespace {
@@ -35,17 +38,40 @@ FSystemMonitorThread::~FSystemMonitorThread()
     stop();
 }
 
-void FSystemMonitorThread::stop()
+void FSystemMonitorThread::requestStop()
 {
     requestInterruption();
+    QMutexLocker locker(&m_mutex);
+    m_stopRequested = true;
+    m_wake.wakeAll();
+}
+
+void FSystemMonitorThread::stop()
+{
+    requestStop();
     wait();
 }
 
 void FSystemMonitorThread::run()
 {
+    {
+        // A monitor started again after a stop runs anew.
+        QMutexLocker locker(&m_mutex);
+        m_stopRequested = false;
+    }
+    QElapsedTimer clock;
+    clock.start();
     while (!isInterruptionRequested()) {
-        QThread::msleep(kStepMs);
-        if (s_elapsedMs.fetch_add(kStepMs) + kStepMs < m_reportPeriodMs)
+        const int remaining = m_reportPeriodMs - s_elapsedMs.load();
+        {
+            QMutexLocker locker(&m_mutex);
+            if (!m_stopRequested && remaining > 0)
+                m_wake.wait(&m_mutex, QDeadlineTimer(remaining, Qt::PreciseTimer));
+            if (m_stopRequested)
+                break;
+        }
+        s_elapsedMs += int(clock.restart());
+        if (s_elapsedMs.load() < m_reportPeriodMs)
             continue;
         s_elapsedMs = 0;
         SysMemory reading;
@@ -55,4 +81,5 @@ void FSystemMonitorThread::run()
                     s_memory.usedRate);
         emit sigUpdateMem(s_memory);
     }
+    s_elapsedMs += int(clock.elapsed());
 }
