@@ -10,6 +10,8 @@ packages=(
   libquazip1-qt5-dev
   libspdlog-dev
   libssl-dev
+  ocl-icd-libopencl1 ocl-icd-opencl-dev opencl-c-headers
+  pocl-opencl-icd
   xvfb xauth x11-utils imagemagick
   fonts-dejavu-core
   procps
