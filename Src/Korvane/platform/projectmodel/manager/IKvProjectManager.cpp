@@ -5,6 +5,7 @@
 #include "IKvAppInfo.h"
 #include "IKvBaseLog.h"
 #include "IKvProjectManagerEventObserver.h"
+#include "KvAutoBackupWriter.h"
 #include "KvAppInfoId.h"
 #include "KvUndoRedoService.h"
 #include "IKvProjectRecentManager.h"
@@ -35,10 +36,21 @@ namespace {
 class KvProjectManager final : public IKvProjectManager
 {
 public:
+    KvProjectManager()
+        : m_backupWriter(std::make_unique<KvAutoBackupWriter>())
+    {
+        // The manager may be made on a start-up worker; the backup timer
+        // belongs to the GUI thread.
+        if (QCoreApplication *app = QCoreApplication::instance())
+            m_backupWriter->moveToThread(app->thread());
+    }
+
     ~KvProjectManager() override
     {
         if (m_project && m_project->isModified())
             KV_LOG_INFO("releasing the project manager drops unsaved changes of \"%s\"", KV_CSTR(m_project->name()));
+        // Not a close: the note keeps naming the backup of those changes.
+        m_backupWriter.reset();
         m_services.reset();
         m_project.reset();
     }
@@ -90,16 +102,19 @@ public:
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         m_backup.intervalSeconds = seconds;
         m_backup.keepCount = keepCount;
+        applyBackupConfig();
     }
     void setAutoBackupEnabled(bool enabled) override
     {
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         m_backup.enabled = enabled;
+        applyBackupConfig();
     }
     void setBackupProjectFile(const QString &path) override
     {
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         m_backup.backupProjectFile = path;
+        applyBackupConfig();
     }
     KvAutoBackupConfig autoBackupConfig() const override
     {
@@ -169,6 +184,9 @@ public:
         m_project->setModifiedListener([this, project](bool changed) {
             notify([&](IKvProjectManagerEventObserver *o) { o->onProjectModifiedChanged(project, changed); });
         });
+        KvAutoBackupWriter *backup = m_backupWriter.get();
+        m_project->setChangeListener([backup] { backup->projectChanged(); });
+        backup->setProject(project);
         if (!path.isEmpty()) {
             IKvProjectRecentManager::getInstance()->add(path, projectData.type);
             // Opened from a file: one that never had a thumbnail (or changed
@@ -216,6 +234,7 @@ public:
         m_project->setName(data.name);
         m_project->setFilePath(target);
         m_project->setModified(false);
+        m_backupWriter->projectSaved();
         IKvProjectRecentManager::getInstance()->add(target, data.type);
         KV_LOG_INFO("project saved to \"%s\"", KV_CSTR(target));
         KvProject *project = m_project.get();
@@ -231,6 +250,8 @@ public:
         KvProject *project = m_project.get();
         const QString path = project->filePath();
         project->setModifiedListener({});
+        project->setChangeListener({});
+        m_backupWriter->projectClosed();
         notify([&](IKvProjectManagerEventObserver *o) { o->onProjectClosed(project, path); });
         if (m_playerProject == project)
             m_playerProject = nullptr;
@@ -435,6 +456,15 @@ private:
         return true;
     }
 
+    // Hands the backup settings to the writer on its thread; the caller
+    // holds the settings lock.
+    void applyBackupConfig()
+    {
+        KvAutoBackupWriter *backup = m_backupWriter.get();
+        const KvAutoBackupConfig config = m_backup;
+        QMetaObject::invokeMethod(backup, [backup, config] { backup->setConfig(config); }, Qt::AutoConnection);
+    }
+
     template <class F>
     void notify(F &&call)
     {
@@ -449,6 +479,8 @@ private:
     // Declared first so that it is destroyed last: its destructor waits for
     // the thumbnails still being written.
     KvThumbnailWriter m_thumbnails;
+    // Reset by hand in the destructor, before the project goes.
+    std::unique_ptr<KvAutoBackupWriter> m_backupWriter;
     std::unique_ptr<KvProject> m_project;
     std::vector<IKvProjectManagerEventObserver *> m_observers;
     QStringList m_installedEffects;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IKvProject.h"
+#include "KvAutoBackupConfig.h"
 #include "KvProjectFile.h"
 
 #include <QStringList>
@@ -15,15 +16,6 @@ class KvProjectPlayer;
 class KvUIScene;
 class KvUndoRedoService;
 class QObject;
-
-// How the automatic backup of the open project runs.
-struct KvAutoBackupConfig
-{
-    bool enabled = false;
-    int intervalSeconds = 0;
-    int keepCount = 0;
-    QString backupProjectFile;
-};
 
 // The process-wide keeper of the current project: at most one project is open.
 // getInstance() creates the manager on first use (any thread); every other

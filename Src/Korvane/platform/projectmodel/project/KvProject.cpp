@@ -139,6 +139,14 @@ void KvProject::setRequiredEffects(const QStringList &effects)
     changed();
 }
 
+void KvProject::changed()
+{
+    ++m_revision;
+    setModified(true);
+    if (m_changeListener)
+        m_changeListener();
+}
+
 void KvProject::setName(const QString &name)
 {
     m_data.name = name;

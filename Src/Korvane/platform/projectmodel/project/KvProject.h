@@ -42,11 +42,16 @@ public:
     void setModified(bool modified);
     // Called whenever the modified state flips.
     void setModifiedListener(std::function<void(bool)> listener) { m_listener = std::move(listener); }
+    // Called after every change of the content, however small (the
+    // automatic backup counts them); keep it cheap.
+    void setChangeListener(std::function<void()> listener) { m_changeListener = std::move(listener); }
+    // Grows by one with every change; tells two states of the content apart.
+    quint64 revision() const { return m_revision; }
 
 private:
     // Checks one clip against the project without copying it.
     bool isValidClip(const KvTimelineClip &clip) const;
-    void changed() { setModified(true); }
+    void changed();
 
     KvProjectData m_data;
     // Path -> index of the media, built on the first addMedia, so that
@@ -56,4 +61,6 @@ private:
     QString m_filePath;
     bool m_modified = false;
     std::function<void(bool)> m_listener;
+    std::function<void()> m_changeListener;
+    quint64 m_revision = 0;
 };
