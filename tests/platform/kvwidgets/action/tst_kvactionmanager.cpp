@@ -139,7 +139,7 @@ private slots:
         QSet<int> ids;
         QHash<QKeySequence, int> shortcuts;
         QHash<int, int> commands;
-        for (const KvActionSpec &row : KvActionManager::table()) {
+        for (const KvActionRow &row : KvActionManager::table()) {
             QVERIFY2(!ids.contains(row.id), qPrintable(QString("number %1 twice").arg(row.id)));
             ids.insert(row.id);
             QVERIFY2(row.text && *row.text, qPrintable(QString("action %1 has no text").arg(row.id)));
@@ -197,7 +197,7 @@ private slots:
         QFETCH(QList<int>, numbers);
         QFETCH(bool, runsItself);
         for (int id : numbers) {
-            QVERIFY2(KvActionManager::spec(id), qPrintable(QString("no row for %1").arg(id)));
+            QVERIFY2(KvActionManager::tableRow(id), qPrintable(QString("no row for %1").arg(id)));
             QCOMPARE(actions()->targetOf(id) != KvActionTarget::None, runsItself);
         }
     }

@@ -13,7 +13,7 @@ namespace {
 
 const char *const kActionTypeProperty = "actionType";
 
-QString translated(const KvActionSpec &row)
+QString translated(const KvActionRow &row)
 {
     return QCoreApplication::translate("KvActionManager", row.text);
 }
@@ -40,7 +40,7 @@ KvActionManager::KvActionManager()
 // simply lose it.
 KvActionManager::~KvActionManager() = default;
 
-const KvActionSpec *KvActionManager::spec(int id)
+const KvActionRow *KvActionManager::tableRow(int id)
 {
     static const QHash<int, int> rows = [] {
         QHash<int, int> byId;
@@ -64,7 +64,7 @@ QAction *KvActionManager::create(int id)
     auto *action = new QAction(this);
     action->setProperty(kActionTypeProperty, id);
     m_actions.insert(id, action);
-    const KvActionSpec *row = spec(id);
+    const KvActionRow *row = tableRow(id);
     if (!row) {
         // A caller asked for a number the editor does not know: it gets an
         // action that does nothing rather than a null to trip over.
@@ -88,19 +88,19 @@ QAction *KvActionManager::create(int id)
 
 QString KvActionManager::getSourceText(int id) const
 {
-    const KvActionSpec *row = spec(id);
+    const KvActionRow *row = tableRow(id);
     return row ? QString::fromUtf8(row->text) : QString();
 }
 
 KvActionTarget KvActionManager::targetOf(int id) const
 {
-    const KvActionSpec *row = spec(id);
+    const KvActionRow *row = tableRow(id);
     return row ? row->target : KvActionTarget::None;
 }
 
 QKeySequence KvActionManager::defaultShortcut(int id) const
 {
-    const KvActionSpec *row = spec(id);
+    const KvActionRow *row = tableRow(id);
     if (!row || !row->shortcut)
         return QKeySequence();
     return QKeySequence::fromString(QString::fromLatin1(row->shortcut), QKeySequence::PortableText);
@@ -114,7 +114,7 @@ QKeySequence KvActionManager::shortcut(int id) const
 
 void KvActionManager::setShortcut(int id, const QKeySequence &sequence)
 {
-    if (!spec(id)) {
+    if (!tableRow(id)) {
         KV_LOG_ERROR("no action %d to bind \"%s\" to", id, KV_CSTR(sequence.toString(QKeySequence::PortableText)));
         return;
     }
@@ -147,7 +147,7 @@ void KvActionManager::restore()
         action->setVisible(it->visible);
         action->setShortcut(it->shortcut);
         // The binding follows what is put back, so that shortcut() agrees.
-        if (spec(it.key())) {
+        if (tableRow(it.key())) {
             if (it->shortcut == defaultShortcut(it.key()))
                 m_shortcuts.remove(it.key());
             else
@@ -173,7 +173,7 @@ KvUIScene *KvActionManager::targetScene() const
 void KvActionManager::retranslate()
 {
     for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it) {
-        if (const KvActionSpec *row = spec(it.key()))
+        if (const KvActionRow *row = tableRow(it.key()))
             it.value()->setText(translated(*row));
     }
 }

@@ -16,7 +16,7 @@ class QAction;
 enum class KvActionTarget { None, Timeline, MediaLibrary, Player };
 
 // One row of the action table.
-struct KvActionSpec
+struct KvActionRow
 {
     int id;                // KvActionId
     const char *text;      // untranslated (context "KvActionManager")
@@ -50,9 +50,9 @@ public:
     static void Release();
 
     // The one table: numbers, texts, icons, default shortcuts, targets.
-    static const QVector<KvActionSpec> &table();
+    static const QVector<KvActionRow> &table();
     // The row of `id`; null for a number outside the table.
-    static const KvActionSpec *spec(int id);
+    static const KvActionRow *tableRow(int id);
 
     // The action of `id`, made on the first call. A number outside the
     // table is logged and gets a disabled placeholder, never null.

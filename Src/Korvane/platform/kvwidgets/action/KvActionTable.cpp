@@ -12,7 +12,7 @@ namespace A = KvActionId;
 
 #define KV_ACTION_TEXT(text) QT_TRANSLATE_NOOP("KvActionManager", text)
 
-const QVector<KvActionSpec> kTable = {
+const QVector<KvActionRow> kTable = {
     // File: New Project
     {A::NewProject16x9, KV_ACTION_TEXT("16:9 (Widescreen)"), nullptr, "Ctrl+N", 0, T::None},
     {A::NewProject9x16, KV_ACTION_TEXT("9:16 (Portrait)"), nullptr, nullptr, -1, T::None},
@@ -161,7 +161,7 @@ const QVector<KvActionSpec> kTable = {
 
 } // namespace
 
-const QVector<KvActionSpec> &KvActionManager::table()
+const QVector<KvActionRow> &KvActionManager::table()
 {
     return kTable;
 }
