@@ -143,10 +143,12 @@ FStartUpCrashRecord &FStartUpCrashRecord::forThisRun()
 bool FStartUpCrashRecord::begin()
 {
     State previous;
+    const QFileInfo info(m_path);
     QFile file(m_path);
-    if (file.exists()) {
-        if (QFileInfo(m_path).size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
-            KV_LOG_INFO("start-up record \"%s\" not read: too large or unreadable", KV_CSTR(m_path));
+    if (info.exists()) {
+        // Only a small regular file: opening a FIFO would wait for a writer.
+        if (!info.isFile() || info.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
+            KV_LOG_INFO("start-up record \"%s\" not read: not a small readable file", KV_CSTR(m_path));
         else
             previous = parse(file.read(kMaxFileSize));
     }
