@@ -2,10 +2,8 @@
 
 #include "IKvBaseLog.h"
 
-#include <QDir>
-#include <QFile>
 #include <QHash>
-#include <QRegularExpression>
+#include <QMutex>
 
 #include <algorithm>
 
@@ -16,45 +14,16 @@ namespace {
 
 using GpuDevice = FPerformanceSettings::GpuDevice;
 
-// PCI vendors whose cards carry an OpenCL driver.
-QString vendorName(uint vendorId)
+struct DeviceSource
 {
-    switch (vendorId) {
-    case 0x8086:
-        return QStringLiteral("Intel");
-    case 0x10de:
-        return QStringLiteral("NVIDIA");
-    case 0x1002:
-        return QStringLiteral("AMD");
-    default:
-        return QString();
-    }
-}
+    QMutex mutex;
+    FPerformanceSettings::GpuDeviceSource source;
+};
 
-uint readHex(const QString &path)
+DeviceSource &deviceSource()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    return QString::fromLatin1(file.readLine(32)).trimmed().toUInt(nullptr, 16);
-}
-
-QVector<GpuDevice> scanMachine()
-{
-    QVector<GpuDevice> devices;
-    const QDir drm(QStringLiteral("/sys/class/drm"));
-    const QRegularExpression card(QStringLiteral("^card\\d+$"));
-    for (const QString &entry : drm.entryList(QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
-        if (!card.match(entry).hasMatch())
-            continue;
-        const QString base = drm.filePath(entry) + QStringLiteral("/device/");
-        const QString vendor = vendorName(readHex(base + QStringLiteral("vendor")));
-        const uint deviceId = readHex(base + QStringLiteral("device"));
-        if (vendor.isEmpty() || deviceId == 0)
-            continue;
-        devices.append({QStringLiteral("%1 GPU %2").arg(vendor).arg(deviceId, 4, 16, QLatin1Char('0')), int(deviceId)});
-    }
-    return devices;
+    static DeviceSource s_source;
+    return s_source;
 }
 
 QVector<GpuDevice> parseVariable(const QString &value)
@@ -176,11 +145,28 @@ void FPerformanceSettings::SetOpenCLCanBeChanged(bool canBeChanged)
     m_run.openCLCanBeChanged = canBeChanged;
 }
 
+void FPerformanceSettings::SetGpuDeviceSource(GpuDeviceSource source)
+{
+    DeviceSource &shared = deviceSource();
+    QMutexLocker locker(&shared.mutex);
+    shared.source = std::move(source);
+}
+
 void FPerformanceSettings::InitGpuDeviceList()
 {
-    QVector<GpuDevice> devices = qEnvironmentVariableIsSet(GpuDevicesVariable)
-        ? parseVariable(qEnvironmentVariable(GpuDevicesVariable))
-        : scanMachine();
+    QVector<GpuDevice> devices;
+    if (qEnvironmentVariableIsSet(GpuDevicesVariable)) {
+        devices = parseVariable(qEnvironmentVariable(GpuDevicesVariable));
+    } else {
+        GpuDeviceSource source;
+        {
+            DeviceSource &shared = deviceSource();
+            QMutexLocker locker(&shared.mutex);
+            source = shared.source;
+        }
+        if (source)
+            devices = source();
+    }
     // Names select the card, so two of the same model need telling apart.
     QHash<QString, int> seen;
     for (GpuDevice &device : devices) {

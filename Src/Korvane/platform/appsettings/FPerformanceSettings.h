@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include <functional>
+
 // Hardware acceleration, proxies and background render.
 //
 // The GPU values come in two kinds: the stored "next time" settings that the
@@ -44,6 +46,13 @@ public:
     // ids decimal or 0x-hexadecimal; set but empty, the machine has none.
     static constexpr const char *GpuDevicesVariable = "KORVANE_GPU_DEVICES";
 
+    // Where the machine's OpenCL GPUs come from, in OpenCL's order: the
+    // launch test installs one that asks its OpenCL check program. It may
+    // block for a few seconds, so InitGpuDeviceList belongs on a worker
+    // thread. Without a source the machine has no OpenCL GPU.
+    using GpuDeviceSource = std::function<QVector<GpuDevice>()>;
+    static void SetGpuDeviceSource(GpuDeviceSource source);
+
     FPerformanceSettings();
     FPerformanceSettings(const FPerformanceSettings &other);
     FPerformanceSettings &operator=(const FPerformanceSettings &other);
@@ -81,7 +90,8 @@ public:
     bool GetOpenCLCanBeChanged() const;
     void SetOpenCLCanBeChanged(bool canBeChanged);
 
-    // Reads the machine's OpenCL-capable GPUs (or GpuDevicesVariable).
+    // Reads the machine's OpenCL GPUs from the device source (or
+    // GpuDevicesVariable).
     void InitGpuDeviceList();
     QStringList GetAllOpenCLGPUDevice() const;
     // Empty and -1 for an index outside the list.
