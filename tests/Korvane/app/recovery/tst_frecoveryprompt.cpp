@@ -141,31 +141,6 @@ private slots:
         // Declining leaves the backup where it is.
         QVERIFY(QFile::exists(backup()));
     }
-
-    // The end-to-end tests answer through the environment.
-    void answersFromTheEnvironment_data()
-    {
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<bool>("opens");
-        QTest::addColumn<int>("result");
-        QTest::newRow("open") << QByteArray("open") << true << 1;
-        QTest::newRow("cancel+gpu") << QByteArray("cancel+gpu") << false << 0;
-        QTest::newRow("open+gpu") << QByteArray("open+gpu") << true << 0;
-    }
-    void answersFromTheEnvironment()
-    {
-        QFETCH(QByteArray, answer);
-        QFETCH(bool, opens);
-        QFETCH(int, result);
-        writeNote("{\"lastAutoSaveProject\": \"@\"}");
-        qputenv(FRecoveryPrompt::kAnswerVariable, answer);
-        FProjectDocProxy proxy;
-        bool found = false;
-        QCOMPARE(FRecoveryPrompt::run(backupDir(), &found, &proxy), result);
-        QCOMPARE(found, opens);
-        // Only for this question: no answerer is left behind.
-        QVERIFY(!FMessageDialog::hasAnswerer());
-    }
 };
 
 QTEST_MAIN(TestFRecoveryPrompt)

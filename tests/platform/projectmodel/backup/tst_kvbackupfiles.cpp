@@ -133,13 +133,6 @@ private slots:
         QVERIFY(QRegularExpression("^.+_[0-9a-f]{8}$").match(a).hasMatch());
     }
 
-    void seriesNamesAreSafeFileNames()
-    {
-        const QString series = KvBackupVersions::seriesFor(QStringLiteral("/p/a:b*c?d.kvproj"), QString());
-        QVERIFY2(!series.contains(':') && !series.contains('*') && !series.contains('?'), qPrintable(series));
-        QVERIFY(series.startsWith(QStringLiteral("a_b_c_d_")));
-    }
-
     // Names sort oldest first even when the clock goes back, and never collide.
     void nextVersionIsAlwaysLater()
     {
