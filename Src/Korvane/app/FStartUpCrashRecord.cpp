@@ -117,14 +117,16 @@ bool FStartUpCrashRecord::needsSafeMode(const State &state)
     return state.count >= kRepeats && !state.suspects.isEmpty();
 }
 
-QString FStartUpCrashRecord::noticeText(const QStringList &suspects)
+QString FStartUpCrashRecord::noticeText(int count, const QStringList &suspects)
 {
     QStringList quoted;
     for (const QString &task : suspects)
         quoted << QStringLiteral("\"%1\"").arg(task);
-    return tr("The editor closed unexpectedly during its last starts, each time while this start-up step was "
-              "running: %1.\nIt starts in safe mode this time, with GPU acceleration off. You can switch it on "
-              "again in the preferences.")
+    // Only ever shown from kRepeats (2) starts on.
+    return tr("The editor closed unexpectedly %1 times in a row while starting, each time during this start-up "
+              "step: %2.\nIt starts in safe mode this time, with GPU acceleration off. You can switch it on again "
+              "in the preferences.")
+        .arg(count)
         .arg(quoted.join(QStringLiteral(", ")));
 }
 
@@ -169,7 +171,7 @@ bool FStartUpCrashRecord::begin()
     KV_LOG_INFO("starts died %d times in a row during \"%s\": this start runs in safe mode", next.count,
                 KV_CSTR(next.suspects.join(QStringLiteral(", "))));
     QMutexLocker locker(&m_mutex);
-    m_notice = noticeText(next.suspects);
+    m_notice = noticeText(next.count, next.suspects);
     return true;
 }
 

@@ -44,8 +44,8 @@ public:
     // What a start begins with, given what the previous start left.
     static State carryOver(const State &previous);
     static bool needsSafeMode(const State &state);
-    // The notice naming the tasks during which starts died.
-    static QString noticeText(const QStringList &suspects);
+    // The notice naming the tasks during which `count` starts in a row died.
+    static QString noticeText(int count, const QStringList &suspects);
 
     explicit FStartUpCrashRecord(const QString &filePath);
 

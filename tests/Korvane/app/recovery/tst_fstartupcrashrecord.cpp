@@ -132,6 +132,7 @@ private slots:
         third.finish();
         QTRY_COMPARE(notices.size(), 1);
         FMessageDialog::setAnswerer({});
+        QVERIFY2(notices.first().contains(QStringLiteral("2 times in a row")), qPrintable(notices.first()));
         QVERIFY2(notices.first().contains(QStringLiteral("\"Init GPU Info\"")), qPrintable(notices.first()));
         QVERIFY(!notices.first().contains(kSplash));
     }
