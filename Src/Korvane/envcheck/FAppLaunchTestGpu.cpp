@@ -58,7 +58,7 @@ bool FAppLaunchTest::gpuPressureTest(const QString &resultFile, int index, bool 
 {
     const FPerformanceSettings &performance = performanceSettings();
     const QString key =
-        cacheKey(performance.GetGPUDeviceByIndex(index), performance.GetGPUDeviceIdByIndex(index));
+        cacheKey(performance.GetGPUDeviceByIndex(index), performance.GetGPUDeviceIdTextByIndex(index));
     const FGpuTestCache cache(resultFile);
     if (useCache) {
         const FGpuTestCache::Entry entry = cache.entry(key);

@@ -21,9 +21,9 @@ bool isWorthPressureTest(int code)
     return code == 0 || code == 11 || wantsDriverUpdate(code);
 }
 
-QString cacheKey(const QString &gpuName, int deviceId)
+QString cacheKey(const QString &gpuName, const QString &deviceId)
 {
-    return QStringLiteral("%1-%2-opencl").arg(gpuName).arg(deviceId);
+    return QStringLiteral("%1-%2-opencl").arg(gpuName, deviceId);
 }
 
 bool isMemoryBelowRequirement(const QString &memorySizeText)

@@ -52,8 +52,9 @@ bool wantsDriverUpdate(int code);
 // 0, 11, 12, 13: the first-run test goes on to the pressure test.
 bool isWorthPressureTest(int code);
 
-// "<GPU name>-<device id>-opencl", the GPU's key in the result cache.
-QString cacheKey(const QString &gpuName, int deviceId);
+// "<GPU name>-<device id>-opencl", the GPU's key in the result cache; the
+// id as the check programs print it.
+QString cacheKey(const QString &gpuName, const QString &deviceId);
 
 // A memory size text such as "3.00 GB": at most 3 GB is below the
 // requirement; a text without "GB" never is.

@@ -44,7 +44,7 @@ QVector<GpuDevice> parseVariable(const QString &value)
 
 QString testKey(const GpuDevice &device)
 {
-    return QStringLiteral("%1-%2-opencl").arg(device.name).arg(device.deviceId);
+    return QStringLiteral("%1-%2-opencl").arg(device.name, device.idText());
 }
 
 } // namespace
@@ -176,7 +176,7 @@ void FPerformanceSettings::InitGpuDeviceList()
     }
     KV_LOG_INFO("%d OpenCL GPU(s)", devices.size());
     for (const GpuDevice &device : devices)
-        KV_LOG_INFO("GPU \"%s\", device id %d", KV_CSTR(device.name), device.deviceId);
+        KV_LOG_INFO("GPU \"%s\", device id %s", KV_CSTR(device.name), KV_CSTR(device.idText()));
 
     QWriteLocker locker(&m_runLock);
     m_run.devices = devices;
@@ -202,6 +202,12 @@ int FPerformanceSettings::GetGPUDeviceIdByIndex(int index) const
 {
     QReadLocker locker(&m_runLock);
     return m_run.devices.value(index).deviceId;
+}
+
+QString FPerformanceSettings::GetGPUDeviceIdTextByIndex(int index) const
+{
+    QReadLocker locker(&m_runLock);
+    return m_run.devices.value(index).idText();
 }
 
 bool FPerformanceSettings::RemoveUnavailableGPU(const QString &name)

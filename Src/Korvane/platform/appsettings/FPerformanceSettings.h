@@ -40,6 +40,11 @@ public:
     {
         QString name;
         int deviceId = -1;
+        // The id as the OpenCL check program prints it, when that is not
+        // plain decimal: the pressure-test results are keyed by this text.
+        QString deviceIdText;
+
+        QString idText() const { return deviceIdText.isEmpty() ? QString::number(deviceId) : deviceIdText; }
     };
 
     // Lists the GPUs named here instead of the machine's: "name=id;name=id",
@@ -97,6 +102,8 @@ public:
     // Empty and -1 for an index outside the list.
     QString GetGPUDeviceByIndex(int index) const;
     int GetGPUDeviceIdByIndex(int index) const;
+    // The id as the check programs write it ("-1" outside the list).
+    QString GetGPUDeviceIdTextByIndex(int index) const;
     // For this run; false when no device has that name.
     bool RemoveUnavailableGPU(const QString &name);
     // The pressure-test results, keyed "<name>-<id>-opencl"; an empty object

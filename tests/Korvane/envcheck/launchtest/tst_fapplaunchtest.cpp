@@ -2,6 +2,7 @@
 #include "FLaunchTestDialog.h"
 #include "FLaunchTestRules.h"
 #include "FLoadingAnimation.h"
+#include "FOpenClDeviceList.h"
 #include "KvAppSettings.h"
 #include "KvConfig.h"
 #include "KvTestLog.h"
@@ -89,6 +90,9 @@ private slots:
         QTest::newRow("cached pass, no test")
             << kOneGpu << QList<int>{0} << QList<int>() << QByteArray("{\"GPU A-100-opencl\": {\"score\": 9}}") << true
             << QStringList{"GPU A"} << 0 << false;
+        QTest::newRow("cached pass under the id as printed")
+            << QByteArray("0\\tGPU A\\t10de00aa\\n") << QList<int>{0} << QList<int>()
+            << QByteArray("{\"GPU A-10de00aa-opencl\": {\"score\": 9}}") << true << QStringList{"GPU A"} << 0 << false;
         QTest::newRow("cached failure, no test")
             << kOneGpu << QList<int>{0} << QList<int>{0} << QByteArray("{\"GPU A-100-opencl\": {}}") << false
             << QStringList{"GPU A"} << 0 << false;
@@ -157,6 +161,45 @@ private slots:
         QVERIFY(test.gpuPressureTest(dir + "/out.json", 0, false));
         QCOMPARE(m_install->calls("Dunsker.exe"),
                  QStringList(FLaunchTestRules::pressureTestArguments(dir, 0).join('|')));
+    }
+
+    // The list is taken again only when what it depends on changed.
+    void deviceListKept_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("listings");
+        QTest::newRow("nothing changed") << "" << 1;
+        QTest::newRow("check program replaced") << "program" << 2;
+        QTest::newRow("driver variable set") << "variable" << 2;
+        QTest::newRow("kept list corrupt") << "corrupt" << 2;
+        QTest::newRow("listing failed, nothing kept") << "fails" << 2;
+    }
+    void deviceListKept()
+    {
+        QFETCH(QString, change);
+        if (change == "fails")
+            m_install->exitWith("Faldric.exe", 1);
+        else
+            m_install->openClCheck(kTwoGpus, {});
+        const QString dir = m_install->dir();
+        const auto names = [](const QVector<FPerformanceSettings::GpuDevice> &devices) {
+            QStringList list;
+            for (const auto &device : devices)
+                list << device.name + "=" + device.idText();
+            return list;
+        };
+        const QStringList first = names(FOpenClDeviceList::query(dir));
+        if (change == "program")
+            m_install->openClCheck(kTwoGpus + QByteArray(""), {0});
+        else if (change == "variable")
+            qputenv("KORVANE_CHECK_ACCEPT_CPU_DEVICE", "1");
+        else if (change == "corrupt")
+            writeAll(dir + FOpenClDeviceList::kCacheFile, "{\"fingerprint\": ");
+        const QStringList second = names(FOpenClDeviceList::query(dir));
+        qunsetenv("KORVANE_CHECK_ACCEPT_CPU_DEVICE");
+        QCOMPARE(second, first);
+        QCOMPARE(first, change == "fails" ? QStringList() : QStringList({"GPU A=100", "GPU B=200"}));
+        QTEST(m_install->calls("Faldric.exe").filter("--list").size(), "listings");
     }
 
     void userChoiceAndServiceSwitch_data()

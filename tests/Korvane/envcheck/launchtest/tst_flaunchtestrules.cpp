@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(algorithmTestProgram(), QString("./Carvoth.exe"));
         QCOMPARE(algorithmTestArguments(kAlgorithmTypeA), QStringList({"./", ".\\resources\\", "0"}));
         QCOMPARE(algorithmTestArguments(kAlgorithmTypeB), QStringList({"./", ".\\resources\\", "1"}));
-        QCOMPARE(cacheKey("GeForce GTX 1060", 7171), QString("GeForce GTX 1060-7171-opencl"));
+        QCOMPARE(cacheKey("GeForce GTX 1060", "10de5a1c03e4"), QString("GeForce GTX 1060-10de5a1c03e4-opencl"));
     }
 
     void cacheEntry_data()
@@ -184,20 +184,23 @@ private slots:
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<QStringList>("keyIds");
         QTest::addColumn<bool>("logged");
-        QTest::newRow("none") << QByteArray() << QStringList() << QList<int>() << false;
+        QTest::newRow("none") << QByteArray() << QStringList() << QList<int>() << QStringList() << false;
         QTest::newRow("two") << QByteArray("0\tGeForce GTX 1060\t7171\n1\tIntel UHD 630\t0x3e92\n")
                              << QStringList({"GeForce GTX 1060", "Intel UHD 630"}) << QList<int>({7171, 0x3e92})
-                             << false;
-        QTest::newRow("out of order, no final newline") << QByteArray("1\tB\t2\n0\tA\t1")
-                                                         << QStringList({"A", "B"}) << QList<int>({1, 2}) << false;
-        QTest::newRow("a wide id keeps its low bits")
-            << QByteArray("0\tA\t0x100000010\n") << QStringList({"A"}) << QList<int>({0x10}) << false;
+                             << QStringList({"7171", "0x3e92"}) << false;
+        QTest::newRow("out of order, no final newline")
+            << QByteArray("1\tB\t2\n0\tA\t1") << QStringList({"A", "B"}) << QList<int>({1, 2})
+            << QStringList({"1", "2"}) << false;
+        // Vendor id and a name hash, as the check programs print it.
+        QTest::newRow("bare hex digits") << QByteArray("0\tpthread-cpu\t10061a2b3c4d\n") << QStringList({"pthread-cpu"})
+                                         << QList<int>({0x1a2b3c4d}) << QStringList({"10061a2b3c4d"}) << false;
         QTest::newRow("malformed lines skipped")
-            << QByteArray("0\tA\t1\nnot a device\n1\t\t5\nx\tB\t2\n1\tC\tid\n1\tD\t4\n")
-            << QStringList({"A", "D"}) << QList<int>({1, 4}) << true;
+            << QByteArray("0\tA\t1\nnot a device\n1\t\t5\nx\tB\t2\n1\tC\tid!\n1\tD\t4\n")
+            << QStringList({"A", "D"}) << QList<int>({1, 4}) << QStringList({"1", "4"}) << true;
         QTest::newRow("a gap ends the list") << QByteArray("0\tA\t1\n2\tC\t3\n") << QStringList({"A"})
-                                             << QList<int>({1}) << true;
+                                             << QList<int>({1}) << QStringList({"1"}) << true;
     }
     void deviceList()
     {
@@ -208,12 +211,15 @@ private slots:
         const QVector<FPerformanceSettings::GpuDevice> devices = FOpenClDeviceList::parse(output);
         QStringList gotNames;
         QList<int> gotIds;
+        QStringList gotKeyIds;
         for (const auto &device : devices) {
             gotNames << device.name;
             gotIds << device.deviceId;
+            gotKeyIds << device.idText();
         }
         QCOMPARE(gotNames, names);
         QCOMPARE(gotIds, ids);
+        QTEST(gotKeyIds, "keyIds");
         QTEST(!log.errors().isEmpty(), "logged");
     }
 };
