@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QToolButton>
 #include <QtConcurrent>
@@ -253,6 +254,38 @@ private slots:
         QCOMPARE(performance().IsSafeMode(), !checked);
         QCOMPARE(performance().GetUserChangedGPUState(), checked);
         QVERIFY(KvConfig::Instance()->IsAppCrashed());
+    }
+
+    // With the real check programs and a CPU OpenCL driver standing in for a
+    // GPU: the check passes, the pressure test writes the entry the next
+    // start finds under the same key.
+    void realCheckPrograms()
+    {
+        const QString bin = QStringLiteral(KORVANE_BIN_DIR);
+        const QStringList files{"Faldric.exe", "Dunsker.exe", "opencl_black_list.xml", "opencl_white_list.xml",
+                                "4KvideoforGPUtest1.mp4", "6KpictureforGPUtest1.jpg"};
+        for (const QString &file : files) {
+            if (!QFile::exists(bin + "/" + file))
+                QSKIP(qPrintable(file + " is not built"));
+            QVERIFY(QFile::copy(bin + "/" + file, m_install->path("/" + file)));
+        }
+        qputenv("KORVANE_CHECK_ACCEPT_CPU_DEVICE", "1");
+        const auto restore = qScopeGuard([] { qunsetenv("KORVANE_CHECK_ACCEPT_CPU_DEVICE"); });
+        if (FOpenClDeviceList::list(m_install->dir()).isEmpty())
+            QSKIP("no OpenCL device (the CPU driver pocl-opencl-icd is not installed)");
+
+        KvTestLog log;
+        FAppLaunchTest(m_install->dir()).loadCache();
+        QVERIFY(!performance().IsSafeMode());
+        const QString key = FLaunchTestRules::cacheKey(performance().GetGPUDeviceByIndex(0),
+                                                       performance().GetGPUDeviceIdTextByIndex(0));
+        QVERIFY(!performance().GetGpuTestInfos().value(key).toObject().isEmpty());
+        QCOMPARE(log.count("cache exsited"), 0);
+
+        FAppLaunchTest(m_install->dir()).loadCache();
+        QCOMPARE(log.count("cache exsited"), 1);
+        QVERIFY(!performance().IsSafeMode());
+        QVERIFY(log.errors().isEmpty());
     }
 
     void firstRun_data()
