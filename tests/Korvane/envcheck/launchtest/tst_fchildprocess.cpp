@@ -3,7 +3,6 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <csignal>
@@ -20,6 +19,14 @@ bool processExists(qint64 pid)
         return false;
     const int close = stat.lastIndexOf(')');
     return close > 0 && stat.mid(close + 2, 1) != "Z";
+}
+
+QString script(const QTemporaryDir &dir, const QString &name, const QByteArray &body)
+{
+    const QString program = dir.filePath(name);
+    writeAll(program, "#!/bin/sh\n" + body + "\n");
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    return program;
 }
 
 } // namespace
@@ -53,9 +60,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(int, timeoutMs);
         QTemporaryDir dir;
-        const QString program = dir.filePath("check.exe");
-        writeAll(program, "#!/bin/sh\n" + body + "\n");
-        QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
+        const QString program = script(dir, "check.exe", body);
 
         FChildProcess process(program, {"--gpu", "0"});
         QElapsedTimer timer;
@@ -102,9 +107,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(int, timeoutMs);
         QTemporaryDir dir;
-        const QString program = dir.filePath("Dunsker.exe");
-        writeAll(program, "#!/bin/sh\n" + body + "\n");
-        QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
+        const QString program = script(dir, "Dunsker.exe", body);
 
         FChildProcess(program, {}).run(timeoutMs);
         const qint64 child = readAll(program + ".child").trimmed().toLongLong();
@@ -115,47 +118,12 @@ private slots:
     void capturedOutputIsBounded()
     {
         QTemporaryDir dir;
-        const QString program = dir.filePath("Faldric.exe");
-        writeAll(program, "#!/bin/sh\nprintf 'first line\\n'\nhead -c 20000000 /dev/zero\nexit 0\n");
-        QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
+        const QString program = script(dir, "Faldric.exe", "printf 'first line\\n'\nhead -c 20000000 /dev/zero\nexit 0");
         FChildProcess process(program, {"--list"});
         process.setCaptureLimit(1000);
         QVERIFY(process.run(20000).finishedWith(0));
         QCOMPARE(process.output().size(), 1000);
         QVERIFY(process.output().startsWith("first line\n"));
-    }
-
-    void stopFlagEndsTheWait()
-    {
-        QTemporaryDir dir;
-        const QString program = dir.filePath("Carvoth.exe");
-        writeAll(program, "#!/bin/sh\nsleep 60\n");
-        QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
-        std::atomic<bool> stop{false};
-        FChildProcess process(program, {});
-        process.setStopFlag(&stop);
-        QThread *raiser = QThread::create([&stop] {
-            QThread::msleep(200);
-            stop = true;
-        });
-        raiser->start();
-        QElapsedTimer timer;
-        timer.start();
-        QCOMPARE(process.run(30000).outcome, FChildProcess::Outcome::Stopped);
-        QVERIFY(timer.elapsed() < 3000);
-        raiser->wait();
-        delete raiser;
-    }
-
-    void workingDirectory()
-    {
-        QTemporaryDir dir;
-        writeAll(dir.filePath("Carvoth.exe"), "#!/bin/sh\n[ -f ./resources/marker ] && exit 1\nexit 0\n");
-        writeAll(dir.filePath("resources/marker"), "x");
-        QVERIFY(QFile::setPermissions(dir.filePath("Carvoth.exe"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        FChildProcess process("./Carvoth.exe", {"./", ".\\resources\\", "0"});
-        process.setWorkingDirectory(dir.path());
-        QVERIFY(process.run(5000).finishedWith(1));
     }
 };
 

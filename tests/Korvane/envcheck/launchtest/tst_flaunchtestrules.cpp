@@ -170,15 +170,6 @@ private slots:
         QCOMPARE(FGpuTestCache(path).entry("G-1-opencl"), FGpuTestCache::Entry::NotTested);
         QVERIFY(!log.errors().isEmpty());
     }
-    void cacheUnwritable()
-    {
-        QTemporaryDir dir;
-        writeAll(dir.filePath("file"), "x");
-        KvTestLog log;
-        QVERIFY(!FGpuTestCache(dir.filePath("file/out.json")).markFailed("G-1-opencl"));
-        QVERIFY(log.hasError("cannot write the pressure test cache"));
-    }
-
     void deviceList_data()
     {
         QTest::addColumn<QByteArray>("output");
