@@ -8,9 +8,21 @@
 #include <QTest>
 
 #include <memory>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+// Sends `signalNumber` to the process, never to a pid of 0 or less: a
+// process that has not started (or has ended) reports 0, and kill(0, ...)
+// would signal the test's own process group.
+template <class ProcessPointer>
+inline void e2eSignal(const ProcessPointer &process, int signalNumber)
+{
+    const qint64 pid = process ? process->processId() : 0;
+    if (pid > 0)
+        ::kill(pid_t(pid), signalNumber);
+}
 
 // A private installation of the editor for one test: a copy of the build's
 // bin/ (editor, helpers, resources) and a HOME of its own, so tests running

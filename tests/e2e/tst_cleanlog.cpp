@@ -66,7 +66,7 @@ private slots:
         QVERIFY2(install.waitForLog(QStringLiteral("open project \"%1\": success").arg(second)),
                  qPrintable(install.log()));
 
-        ::kill(pid_t(editor->processId()), SIGTERM);
+        e2eSignal(editor, SIGTERM);
         QVERIFY(editor->waitForFinished(10000));
         QCOMPARE(editor->exitCode(), 0);
         QVERIFY(install.waitForLog("runFinished End"));

@@ -38,7 +38,7 @@ QString lastBackup(const QString &log)
 
 bool endInOrder(QProcess *editor)
 {
-    ::kill(pid_t(editor->processId()), SIGTERM);
+    e2eSignal(editor, SIGTERM);
     return editor->waitForFinished(15000) && editor->exitStatus() == QProcess::NormalExit;
 }
 

@@ -62,8 +62,8 @@ private slots:
         QProcess *editor = install.start();
         QVERIFY2(install.waitForLog("Splash: 100 / 100"), qPrintable(install.log()));
         QVERIFY(crashFlag(install));
-        ::kill(pid_t(editor->processId()), signalNumber);
-        ::kill(pid_t(editor->processId()), signalNumber); // a second one changes nothing
+        e2eSignal(editor, signalNumber);
+        e2eSignal(editor, signalNumber); // a second one changes nothing
         QVERIFY(editor->waitForFinished(10000));
         QCOMPARE(editor->exitStatus(), QProcess::NormalExit);
         QCOMPARE(editor->exitCode(), 0);
@@ -95,7 +95,7 @@ private slots:
         QProcess *next = install.start();
         QVERIFY(install.waitForLog("the previous run did not shut down in order"));
         QVERIFY(install.waitForLog("Splash: 100 / 100", 2));
-        ::kill(pid_t(next->processId()), SIGTERM);
+        e2eSignal(next, SIGTERM);
         QVERIFY(next->waitForFinished(10000));
         QVERIFY(!crashFlag(install));
     }

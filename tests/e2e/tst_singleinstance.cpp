@@ -49,7 +49,7 @@ private slots:
         E2eInstallation install;
         QProcess *first = install.start();
         QVERIFY(install.waitForLog(kReady));
-        ::kill(pid_t(first->processId()), SIGKILL);
+        e2eSignal(first, SIGKILL);
         QVERIFY(first->waitForFinished(5000));
 
         QProcess *second = install.start();

@@ -60,7 +60,7 @@ private slots:
         QVERIFY2(waitForLogClosely(install, moment), qPrintable(install.log()));
         QElapsedTimer timer;
         timer.start();
-        ::kill(pid_t(editor->processId()), signalNumber);
+        e2eSignal(editor, signalNumber);
         QVERIFY(editor->waitForFinished(5000));
         const qint64 took = timer.elapsed();
         QCOMPARE(editor->exitStatus(), QProcess::NormalExit);
@@ -78,7 +78,7 @@ private slots:
         QProcess *next = install.start();
         QVERIFY(install.waitForLog("Splash: 100 / 100", 1, 15000));
         QVERIFY(!install.log().contains("the previous run did not shut down in order"));
-        ::kill(pid_t(next->processId()), SIGTERM);
+        e2eSignal(next, SIGTERM);
         QVERIFY(next->waitForFinished(5000));
     }
 
@@ -101,7 +101,7 @@ private slots:
             extra.insert("QT_XCB_GL_INTEGRATION", userValue);
         QProcess *editor = install.start({}, extra);
         QVERIFY2(install.waitForLog(logged), qPrintable(install.log()));
-        ::kill(pid_t(editor->processId()), SIGTERM);
+        e2eSignal(editor, SIGTERM);
         QVERIFY(editor->waitForFinished(5000));
     }
 
@@ -137,7 +137,7 @@ private slots:
         const QString mapped = QString::fromLatin1(maps.readAll());
         for (const char *library : {"libLLVM", "_dri.so", "libGLX_mesa", "libEGL_mesa", "xcbglintegrations"})
             QVERIFY2(!mapped.contains(library), library);
-        ::kill(pid_t(editor->processId()), SIGTERM);
+        e2eSignal(editor, SIGTERM);
         QVERIFY(editor->waitForFinished(5000));
         server.terminate();
         server.waitForFinished(3000);

@@ -5,8 +5,9 @@
 #include "FEffectInstallerCommunicatorHelper.h"
 #include "FNativeEngineInfoHelper.h"
 #include "FProjectDocProxy.h"
-#include "KvTrackEvents.h"
+#include "FStartUpCrashRecord.h"
 #include "FStartUpTaskNames.h"
+#include "KvTrackEvents.h"
 #include "FSystemMonitorThread.h"
 #include "IKvAppInfo.h"
 #include "IKvBaseLog.h"
@@ -58,7 +59,7 @@ FStartUpTasks::FStartUpTasks(KorvaneApp &app)
          [a] {
              KV_LOG_INFO("Load app launch test cache");
              KV_CHECK(a->m_launchTest, return false);
-             a->m_launchTest->loadCache();
+             a->m_launchResult.gpuCrashClass = a->m_launchTest->loadCache().gpuCrashClass;
              return true;
          }},
         {InitGpuInfo,
@@ -170,7 +171,12 @@ FStartUpGraphs::Step FStartUpTasks::stepFor(QLatin1String name) const
             KV_LOG_INFO("%s skipped: the editor is ending", KV_CSTR(task));
             return true;
         }
-        return step();
+        // A start that dies here is told apart at the next start.
+        FStartUpCrashRecord &record = FStartUpCrashRecord::forThisRun();
+        record.taskStarted(task);
+        const bool ok = step();
+        record.taskFinished(task);
+        return ok;
     };
 }
 
@@ -237,8 +243,11 @@ bool FStartUpTasks::initProject()
 bool FStartUpTasks::startSystemMonitor()
 {
     QMutexLocker locker(&m_app.m_memoryMonitorMutex);
-    if (m_app.m_memoryMonitor)
+    if (m_app.m_memoryMonitor) {
+        // Started again (a running one is left as it is).
+        m_app.m_memoryMonitor->start(QThread::InheritPriority);
         return true;
+    }
     m_app.m_memoryMonitor = std::make_unique<FSystemMonitorThread>();
     FSystemMonitorThread *monitor = m_app.m_memoryMonitor.get();
     // The page manager lives on the GUI thread; wire it there.
@@ -246,7 +255,7 @@ bool FStartUpTasks::startSystemMonitor()
         QObject::connect(monitor, &FSystemMonitorThread::sigUpdateMem, KorvanePageMgr::instance(),
                          &KorvanePageMgr::slotMonitorUpdate, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
-    monitor->start(QThread::LowPriority);
+    monitor->start(QThread::InheritPriority);
     return true;
 }
 

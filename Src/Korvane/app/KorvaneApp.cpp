@@ -6,10 +6,13 @@
 #include "FCommandLineMap.h"
 #include "FEffectInstallerCommunicatorHelper.h"
 #include "FForwardingStart.h"
+#include "FEnvNoticeSteps.h"
 #include "FIPCServer.h"
 #include "FNativeEngineInfoHelper.h"
 #include "FProjectDocProxy.h"
+#include "FRecoveryPrompt.h"
 #include "FSplashScreen.h"
+#include "FStartUpCrashRecord.h"
 #include "FStartUpGraphs.h"
 #include "FStartUpTaskCreator.h"
 #include "FStartUpTasks.h"
@@ -213,10 +216,15 @@ bool KorvaneApp::prepareRun()
     if (startUpInterrupted())
         return true;
     StartupTimingSection section(QStringLiteral("StartUp_PrepareRun"));
-    const bool testRan = runLaunchTest();
+    const bool testRan = runLaunchTest() != 0;
     section.setUserTime(m_userTimeMs);
     if (startUpInterrupted())
         return true;
+    // Starts that died twice in a row in the same task: this one runs in safe mode.
+    if (FStartUpCrashRecord::forThisRun().begin()) {
+        m_launchTest->setSafeMode(true);
+        KvAppSettings::Save();
+    }
 
     FIPCServer::instance()->start();
     FApplication::initQueryDomainNameFunc();
@@ -236,10 +244,30 @@ bool KorvaneApp::prepareRun()
     return errors.isEmpty();
 }
 
-bool KorvaneApp::runLaunchTest()
+int KorvaneApp::runLaunchTest()
 {
+    KV_LOG_INFO("launchTest start");
+    QElapsedTimer timer;
+    timer.start();
     m_launchTest = std::make_unique<FAppLaunchTest>();
-    return m_launchTest->run();
+    if (!m_launchTest->needTest())
+        return 0;
+    // The first-run test shows a dialog, which needs what the base
+    // preparation sets up; the "Prepare Run" task is left out then.
+    FApplication::prepareRun();
+    m_launchResult = m_launchTest->start();
+    {
+        StartupTimingSection section(QStringLiteral("StartUp_WaitForTest"));
+        if (m_launchResult.hardwareBelowRequirement && m_launchResult.driverUpdateNoticeWanted)
+            FEnvNoticeSteps::showRequirementQuestion();
+        else if (m_launchResult.hardwareBelowRequirement)
+            FEnvNoticeSteps::showRequirementInformation();
+        else if (m_launchResult.driverUpdateNoticeWanted)
+            FEnvNoticeSteps::showSafeModeStep(m_launchResult);
+    }
+    m_userTimeMs += qint32(timer.elapsed());
+    KV_LOG_INFO("launchTest finished, cost = %d", m_userTimeMs);
+    return 1;
 }
 
 QStringList KorvaneApp::unwritableFolders(const QStringList &folders)
@@ -327,11 +355,8 @@ void KorvaneApp::extractArgs()
 
 int KorvaneApp::runRecoveryPrompt(bool *unsavedProjectFound)
 {
-    // The automatic-backup prompt comes with the backup service; with no
-    // backup to offer the run goes on normally.
-    Q_UNUSED(unsavedProjectFound)
-    KV_LOG_INFO("no automatic backup to offer");
-    return 1;
+    return FRecoveryPrompt::run(IKvAppInfo::getInstance()->getString(KvAppInfoId::BackupDir), unsavedProjectFound,
+                                FProjectDocProxy::instance());
 }
 
 int KorvaneApp::doRun()
@@ -348,7 +373,7 @@ int KorvaneApp::doRun()
     QElapsedTimer timer;
     timer.start();
     if (m_pathNotWritable.load())
-        KV_LOG_INFO("some of the editor's folders are not writable");
+        FEnvNoticeSteps::showPathDialog();
     if (m_checkUnsavedProject) {
         KV_LOG_INFO("Show unsaved project dialog begin");
         const int ret = runRecoveryPrompt(&m_launchResult.unsavedProjectFound);
@@ -375,6 +400,7 @@ int KorvaneApp::doRun()
         // From here on a termination signal closes the editor like its close
         // button; one that came before the loop is handled on its first turn.
         m_inEventLoop = true;
+        FStartUpCrashRecord::forThisRun().finish();
         result = exec();
         m_inEventLoop = false;
         // The editor is closing; signals change nothing any more.
@@ -398,6 +424,7 @@ void KorvaneApp::runFinished()
     if (config->IsFirstStart())
         config->SetFirstStart(false);
     config->SetAppCrashed(false);
+    FStartUpCrashRecord::forThisRun().finish();
 
     getEventTrackingProxy()->sendEvent(FAppQuitEvent());
     KV_LOG_INFO("sendGaInfoBeforeExit Done");

@@ -98,7 +98,8 @@ public:
 private:
     friend class FStartUpTasks;
 
-    bool runLaunchTest();
+    // 1 when the first-run test ran (and with it the base preparation), else 0.
+    int runLaunchTest();
     void startSecondGraph();
     FCBSUpdater *cbsUpdater();
     void onTerminationSignal(int signalNumber);
