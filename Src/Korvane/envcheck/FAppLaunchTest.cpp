@@ -4,7 +4,6 @@
 #include "FLaunchTestDialog.h"
 #include "FLaunchTestRules.h"
 #include "FOpenClDeviceList.h"
-#include "FUtility.h"
 #include "IKvAppInfo.h"
 #include "IKvBaseLog.h"
 #include "KvAppInfoId.h"
@@ -113,10 +112,7 @@ AppTestResult FAppLaunchTest::appLaunchTest()
 
 QString FAppLaunchTest::systemMemorySizeText()
 {
-    SysMemory memory;
-    if (!FUtility::getMemory(memory) || memory.total <= 0)
-        return QString();
-    return KvUtility::gGetFileSizeAuto(qint64(memory.total * 1024.0 * 1024.0));
+    return KvUtility::GetSysRamSize();
 }
 
 bool FAppLaunchTest::isBelowRequirement() const

@@ -4,6 +4,7 @@
 #include "FOpenClDeviceList.h"
 #include "KvTestFiles.h"
 #include "KvTestLog.h"
+#include "KvUtility.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -38,6 +39,14 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, below);
         QCOMPARE(isMemoryBelowRequirement(text), below);
+    }
+    // This machine's own text is one the rule reads: 24 GiB is not below.
+    void memoryTextOfThisMachine()
+    {
+        const QString text = KvUtility::GetSysRamSize();
+        QVERIFY2(text.endsWith(" GB"), qPrintable(text));
+        QVERIFY(text.chopped(3).toDouble() > 3.0);
+        QVERIFY(!isMemoryBelowRequirement(text));
     }
 
     // Exit codes as the programs deliver them (a byte) and as they read.

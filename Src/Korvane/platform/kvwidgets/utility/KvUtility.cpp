@@ -2,6 +2,7 @@
 
 #include "KvCheck.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QString>
@@ -49,4 +50,25 @@ QString KvUtility::gGetFileSizeAuto(qint64 bytes)
         ++unit;
     }
     return QStringLiteral("%1 %2").arg(value, 0, 'f', 2).arg(QLatin1String(units[unit]));
+}
+
+QString KvUtility::GetSysRamSize()
+{
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (!meminfo.open(QIODevice::ReadOnly))
+        return QString();
+    // "MemTotal:       16294232 kB", the first line; a few lines suffice.
+    // (A /proc file has no size, so atEnd() cannot tell; an empty read does.)
+    for (int line = 0; line < 8; ++line) {
+        const QByteArray text = meminfo.readLine(256);
+        if (text.isEmpty())
+            break;
+        const QList<QByteArray> fields = text.simplified().split(' ');
+        if (fields.size() < 2 || fields.first() != "MemTotal:")
+            continue;
+        bool ok = false;
+        const qint64 kib = fields.at(1).toLongLong(&ok);
+        return ok && kib > 0 ? gGetFileSizeAuto(kib * 1024) : QString();
+    }
+    return QString();
 }

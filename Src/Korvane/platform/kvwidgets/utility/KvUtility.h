@@ -24,4 +24,8 @@ public:
     // "23.40 MB", "2.00 GB", "1.10 TB". A negative size (unknown) reads "0 B".
     // Any thread.
     static QString gGetFileSizeAuto(qint64 bytes);
+    // The machine's physical memory as gGetFileSizeAuto writes it
+    // ("15.54 GB"), from /proc/meminfo; empty when it cannot be read.
+    // Any thread.
+    static QString GetSysRamSize();
 };
