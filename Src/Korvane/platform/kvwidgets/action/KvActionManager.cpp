@@ -3,6 +3,7 @@
 #include "IKvBaseLog.h"
 #include "KvDataMessage.h"
 #include "KvLocale.h"
+#include "KvShortcutCommands.h"
 #include "KvSkin.h"
 #include "KvUIScene.h"
 
@@ -101,6 +102,8 @@ KvActionTarget KvActionManager::targetOf(int id) const
 QKeySequence KvActionManager::defaultShortcut(int id) const
 {
     const KvActionRow *row = tableRow(id);
+    if (row && row->shortcutCommand >= 0)
+        return KvShortcutCommands::defaultSequence(row->shortcutCommand);
     if (!row || !row->shortcut)
         return QKeySequence();
     return QKeySequence::fromString(QString::fromLatin1(row->shortcut), QKeySequence::PortableText);

@@ -21,7 +21,8 @@ struct KvActionRow
     int id;                // KvActionId
     const char *text;      // untranslated (context "KvActionManager")
     const char *icon;      // skin icon name, or null
-    const char *shortcut;  // default key sequence in portable text, or null
+    const char *shortcut;  // default key sequence in portable text, or null; null
+                           // when bound to a command (the command table has it)
     int shortcutCommand;   // the keyboard-shortcut command it is bound to, -1 for none
     KvActionTarget target; // None: whoever placed the action handles its triggered()
 };
@@ -63,6 +64,7 @@ public:
     // The untranslated text; empty for a number outside the table.
     QString getSourceText(int id) const;
     KvActionTarget targetOf(int id) const;
+    // The default: the bound command's default, or the row's own.
     QKeySequence defaultShortcut(int id) const;
     // The current binding (the default until setShortcut changes it).
     QKeySequence shortcut(int id) const;

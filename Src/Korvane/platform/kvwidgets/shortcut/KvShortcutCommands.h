@@ -38,6 +38,8 @@ QKeySequence defaultSequence(int id);
 // Translated module name ("File", "Edit", "Tools", "View", "Marker",
 // "Miscellaneous"); empty outside KvShortCutMode.
 QString moduleName(int mode);
+// The same in English (usage tracking).
+QString moduleNameEn(int mode);
 
 // The mouse or fixed gesture that always works for the command, shown when
 // it has no key binding ("Alt+Left Click" for 2026, ...); empty for the
