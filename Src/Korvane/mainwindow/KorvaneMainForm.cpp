@@ -14,6 +14,7 @@
 #include "IKvBaseLog.h"
 #include "IKvProject.h"
 #include "IKvProjectManager.h"
+#include "IKvShortcutEditManager.h"
 #include "IKvTimeline.h"
 #include "KorvaneMainFormPresenter.h"
 #include "KorvaneTitleBar.h"
@@ -83,6 +84,7 @@ KorvaneMainForm::KorvaneMainForm(KorvaneMainFormPresenter *presenter, KvUIScene 
     makeConnections();
     presenter->initServices();
     addShortcutActions();
+    attachShortcuts(this);
     if (IKvTimeline *timeline = IKvProjectManager::getInstance()->timeline()) {
         timeline->addObserver(this);
         m_observedTimeline = timeline;
@@ -102,6 +104,7 @@ KorvaneMainForm::~KorvaneMainForm()
     KvActionManager *actions = KvActionManager::instance();
     actions->restore();
     actions->setTargetScene(nullptr);
+    attachShortcuts(nullptr);
     m_speechDialog.reset();
     FProjectDocProxy *docs = FProjectDocProxy::instance();
     if (docs->parentWidget() == this)
@@ -434,6 +437,19 @@ void KorvaneMainForm::slotShowPreferencesDialog(int tabIndex)
 void KorvaneMainForm::slotInitCaddyMsgFinished()
 {
     KV_LOG_TRACE("caddy messages ready");
+}
+
+void KorvaneMainForm::attachShortcuts(KorvaneMainForm *form)
+{
+    // The shortcut editor places itself over this form, and the user's
+    // bindings hold on the actions again (a form going before put back what
+    // it found).
+    if (!form && IKvShortcutEditManager::GetMainView() != this)
+        return;
+    IKvShortcutEditManager::SetMainView(form);
+    IKvShortcutEditManager::SetTrackSender([](const QString &commands, const QString &modules) {
+        KvMainWindowTracking::send(KvMainWindowTracking::KeyBoardShortcut, commands, modules);
+    });
 }
 
 void KorvaneMainForm::addShortcutActions()

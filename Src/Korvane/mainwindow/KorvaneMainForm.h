@@ -149,6 +149,8 @@ protected:
 private:
     void buildLayout();
     void addShortcutActions();
+    // Makes `form` the shortcut editor's main view (null: detaches this one).
+    void attachShortcuts(KorvaneMainForm *form);
     void makeConnections();
     void onHintTimeout();
     void stopHintBlinking();

@@ -1,8 +1,11 @@
 #include "KorvaneTitleToolButtonWdg.h"
 
 #include "FLoginAccountBtn.h"
+#include "KvActionId.h"
+#include "KvActionManager.h"
 #include "KvToolButtonFactory.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequence>
@@ -32,11 +35,11 @@ KorvaneTitleToolButtonWdg::KorvaneTitleToolButtonWdg(QWidget *parent)
     m_creative = makeButton(this, "Korvane_CreativeBtn", tr("Get Creative"), "creative");
     m_creative->setProperty("shinning", 0);
     m_save = makeButton(this, "KorvaneTitleBar_SaveProject", tr("Save Project"), "save");
-    // The tool tip carries the shortcut; the accessible name stays the bare text.
-    const QString saveShortcut = QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText);
-    KvToolButtonFactory::setToolTip(m_save, saveShortcut.isEmpty()
-                                                ? tr("Save Project")
-                                                : tr("Save Project") + QStringLiteral(" (%1)").arg(saveShortcut));
+    // The tool tip carries the shortcut of the save action and follows it
+    // when the user rebinds it; the accessible name stays the bare text.
+    const QAction *saveAction = KvActionManager::instance()->get(KvActionId::SaveProject);
+    connect(saveAction, &QAction::changed, this, &KorvaneTitleToolButtonWdg::updateSaveToolTip);
+    updateSaveToolTip();
     m_save->setEnabled(false);
     m_support = makeButton(this, "KorvaneTitleBar_Support", tr("Support Center"), "support");
     m_cloud = makeButton(this, "KorvaneTitleBar_CloudDisk", tr("Cloud Management"), "cloud");
@@ -56,6 +59,16 @@ KorvaneTitleToolButtonWdg::KorvaneTitleToolButtonWdg(QWidget *parent)
                                                             m_message, m_messageInfo, m_moreEffects, m_skin})
         layout->addWidget(button);
     setHasNewMessage(false);
+}
+
+void KorvaneTitleToolButtonWdg::updateSaveToolTip()
+{
+    const QString shortcut =
+        KvActionManager::instance()->get(KvActionId::SaveProject)->shortcut().toString(QKeySequence::NativeText);
+    const QString toolTip =
+        shortcut.isEmpty() ? tr("Save Project") : tr("Save Project") + QStringLiteral(" (%1)").arg(shortcut);
+    if (m_save->toolTip() != toolTip)
+        KvToolButtonFactory::setToolTip(m_save, toolTip);
 }
 
 void KorvaneTitleToolButtonWdg::setHasNewMessage(bool hasNew)

@@ -33,6 +33,8 @@ public:
     void updateCreativeBtn(bool shinning);
 
 private:
+    void updateSaveToolTip();
+
     QToolButton *m_cloud = nullptr;
     QToolButton *m_creative = nullptr;
     QToolButton *m_support = nullptr;

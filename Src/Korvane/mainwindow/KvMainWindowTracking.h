@@ -19,6 +19,7 @@ constexpr KvTrackEventKind AudioRecording = KvTrackEventKind::AudioRecording;
 constexpr KvTrackEventKind VideoRecording = KvTrackEventKind::VideoRecording;
 constexpr KvTrackEventKind ExportButton = KvTrackEventKind::ExportButtonClick;
 constexpr KvTrackEventKind ProjectSettings = KvTrackEventKind::ProjectSettings;
+constexpr KvTrackEventKind KeyBoardShortcut = KvTrackEventKind::KeyBoardShortcut;
 
 // An event with up to two texts, as most of the window's events are.
 inline void send(KvTrackEventKind kind, const QString &first = QString(), const QString &second = QString())

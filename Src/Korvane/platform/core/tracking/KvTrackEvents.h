@@ -29,6 +29,7 @@ enum class KvTrackEventKind {
     PushReport,
     CaddyReport,
     TtsParamsSetting,
+    KeyBoardShortcut,
     Count
 };
 
@@ -66,6 +67,7 @@ constexpr Row kTable[] = {
     {KvTrackEventKind::PushReport, "push_report"},
     {KvTrackEventKind::CaddyReport, "caddy_report"},
     {KvTrackEventKind::TtsParamsSetting, "TTS_params_setting"},
+    {KvTrackEventKind::KeyBoardShortcut, "KeyBoard_ShortcutTrackEvent"},
 };
 
 constexpr bool tableMatchesKinds()
