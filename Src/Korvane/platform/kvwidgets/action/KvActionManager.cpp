@@ -19,6 +19,19 @@ QString translated(const KvActionRow &row)
     return QCoreApplication::translate("KvActionManager", row.text);
 }
 
+// Bindings name the Enter key for both Enter keys (a shortcut field turns
+// Return into Enter); the main keyboard's Return fires the action too.
+void bindKeys(QAction *action, const QKeySequence &sequence)
+{
+    const int combination = sequence.isEmpty() ? 0 : sequence[0];
+    if (sequence.count() == 1 && (combination & ~Qt::KeyboardModifierMask) == Qt::Key_Enter) {
+        const int modifiers = combination & Qt::KeyboardModifierMask;
+        action->setShortcuts({sequence, QKeySequence(Qt::Key_Return | modifiers)});
+    } else {
+        action->setShortcut(sequence);
+    }
+}
+
 } // namespace
 
 KvActionManager *KvActionManager::instance()
@@ -74,7 +87,7 @@ QAction *KvActionManager::create(int id)
         return action;
     }
     action->setText(translated(*row));
-    action->setShortcut(shortcut(id));
+    bindKeys(action, shortcut(id));
     if (row->icon) {
         const QString icon = QString::fromLatin1(row->icon);
         if (KvSkin::hasIcon(icon))
@@ -126,7 +139,7 @@ void KvActionManager::setShortcut(int id, const QKeySequence &sequence)
     else
         m_shortcuts.insert(id, sequence);
     if (QAction *action = m_actions.value(id, nullptr))
-        action->setShortcut(sequence);
+        bindKeys(action, sequence);
 }
 
 void KvActionManager::save()
@@ -148,7 +161,7 @@ void KvActionManager::restore()
         if (action->isCheckable())
             action->setChecked(it->checked);
         action->setVisible(it->visible);
-        action->setShortcut(it->shortcut);
+        bindKeys(action, it->shortcut);
         // The binding follows what is put back, so that shortcut() agrees.
         if (tableRow(it.key())) {
             if (it->shortcut == defaultShortcut(it.key()))

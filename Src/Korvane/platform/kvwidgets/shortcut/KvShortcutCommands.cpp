@@ -96,7 +96,7 @@ const QVector<C> kCommands = {
 
     {3000, KV_COMMAND("Play/Pause"), V, "Space"},
     {3001, KV_COMMAND("Stop"), V, "Ctrl+Space"},
-    {3002, KV_COMMAND("Full Screen/Restore"), V, "Alt+Return"},
+    {3002, KV_COMMAND("Full Screen/Restore"), V, "Alt+Enter"},
     {3003, KV_COMMAND("Snapshot"), V, "Ctrl+Alt+S"},
     {3004, KV_COMMAND("Previous Frame / Move Left"), V, "Left"},
     {3005, KV_COMMAND("Next Frame / Move Right"), V, "Right"},
