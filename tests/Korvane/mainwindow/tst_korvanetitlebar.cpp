@@ -2,6 +2,7 @@
 #include "FProjectDocProxy.h"
 #include "IKvAppInfo.h"
 #include "IKvProjectManager.h"
+#include "IKvShortcutEditManager.h"
 #include "KorvaneMenuBar.h"
 #include "KorvaneTitleBar.h"
 #include "KorvaneTitleBarPresenter.h"
@@ -215,8 +216,17 @@ void TestKorvaneTitleBar::construction()
     }
     auto *save = bar->toolButtons()->saveButton();
     QVERIFY(!save->isEnabled());
-    QVERIFY(save->toolTip().startsWith(QStringLiteral("Save Project")));
+    QCOMPARE(save->toolTip(), QStringLiteral("Save Project (Ctrl+S)"));
     QCOMPARE(save->accessibleName(), QStringLiteral("Save Project"));
+    // The tool tip follows the user's binding of the save command, and says
+    // nothing of a shortcut while it has none.
+    IKvShortcutEditManager *shortcuts = IKvShortcutEditManager::GetInstance();
+    shortcuts->ApplyShortcuts({{2, QKeySequence(QStringLiteral("Ctrl+F5"))}});
+    QCOMPARE(save->toolTip(), QStringLiteral("Save Project (Ctrl+F5)"));
+    shortcuts->ApplyShortcuts({{2, QKeySequence()}});
+    QCOMPARE(save->toolTip(), QStringLiteral("Save Project"));
+    QCOMPARE(save->accessibleName(), QStringLiteral("Save Project"));
+    shortcuts->ApplyShortcuts({{2, QKeySequence(QStringLiteral("Ctrl+S"))}});
     QCOMPARE(bar->toolButtons()->messageButton()->property("hasNewMessage").toBool(), false);
     QCOMPARE(bar->toolButtons()->messageInfoButton()->property("hasNewMessage").toBool(), true);
     QVERIFY(!bar->toolButtons()->messageInfoButton()->isVisible());
