@@ -183,7 +183,10 @@ void FSettingFolderPanel::fillFromStore()
     const FFolderSettings &folders = folderSettings();
     for (int row = 0; row < RowCount; ++row) {
         const QSignalBlocker blocker(m_rows[row].field);
-        showFolder(Row(row), (folders.*kRows[row].get)());
+        // Through a local: GCC's bounds check misreads a member-function
+        // pointer called straight out of the array.
+        const Getter get = kRows[row].get;
+        showFolder(Row(row), (folders.*get)());
     }
 }
 
@@ -205,8 +208,9 @@ void FSettingFolderPanel::Ok()
     }
     for (int row = TempRow; row < RowCount; ++row) {
         const QString path = m_rows[row].field->path();
+        const Setter set = kRows[row].set;
         if (!path.isEmpty())
-            (folders.*kRows[row].set)(path);
+            (folders.*set)(path);
     }
 }
 

@@ -9,8 +9,8 @@
 
 KvUIView::KvUIView(QWidget *widget, KvUIView *parentView)
     : m_widget(widget)
-    , m_parentView(parentView)
 {
+    setParentView(parentView);
 }
 
 KvUIView::~KvUIView()
@@ -18,10 +18,12 @@ KvUIView::~KvUIView()
     if (m_presenter)
         m_presenter->setView(nullptr);
     // Child widgets are destroyed after this base, by QWidget.
-    for (KvUIView *child : qAsConst(m_children))
-        child->m_parentView = nullptr;
+    const QSet<KvUIView *> attached = m_attached;
+    for (KvUIView *child : attached)
+        child->setParentView(nullptr);
     if (m_parentView)
         m_parentView->unregisterView(this);
+    setParentView(nullptr);
     if (m_scene)
         m_scene->removeView(this);
 }
@@ -59,7 +61,7 @@ void KvUIView::registerView(int type, KvUIView *view)
         if (old == view)
             return;
         KV_LOG_INFO("view type %d registered again; the earlier view is forgotten", type);
-        old->m_parentView = nullptr;
+        old->setParentView(nullptr);
     }
     if (view->m_parentView && view->m_parentView != this)
         view->m_parentView->unregisterView(view);
@@ -68,7 +70,7 @@ void KvUIView::registerView(int type, KvUIView *view)
         it = it.value() == view ? m_children.erase(it) : std::next(it);
     }
     m_children.insert(type, view);
-    view->m_parentView = this;
+    view->setParentView(this);
 }
 
 void KvUIView::unregisterView(KvUIView *view)
@@ -77,7 +79,18 @@ void KvUIView::unregisterView(KvUIView *view)
         it = it.value() == view ? m_children.erase(it) : std::next(it);
     }
     if (view && view->m_parentView == this)
-        view->m_parentView = nullptr;
+        view->setParentView(nullptr);
+}
+
+void KvUIView::setParentView(KvUIView *parentView)
+{
+    if (m_parentView == parentView)
+        return;
+    if (m_parentView)
+        m_parentView->m_attached.remove(this);
+    m_parentView = parentView;
+    if (parentView)
+        parentView->m_attached.insert(this);
 }
 
 bool KvUIView::sendMessageToScene(KvMessage *message)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QPointer>
 
 class KvMessage;
@@ -60,8 +61,14 @@ public:
     virtual bool dispatchMessage(KvMessage *message);
 
 private:
+    // Every change of m_parentView goes through here, so that a parent view
+    // going first leaves none of the views naming it with a dangling pointer,
+    // registered under a type or not.
+    void setParentView(KvUIView *parentView);
+
     QWidget *m_widget;
-    KvUIView *m_parentView;
+    KvUIView *m_parentView = nullptr;
+    QSet<KvUIView *> m_attached;
     KvUIScene *m_scene = nullptr;
     QPointer<KvPresenter> m_presenter;
     QMap<int, KvUIView *> m_children;
