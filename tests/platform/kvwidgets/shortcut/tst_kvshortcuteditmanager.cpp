@@ -123,6 +123,14 @@ private slots:
         // Enter binds the main keyboard's Return as well.
         QCOMPARE(fullScreen->shortcuts(), (QList<QKeySequence>{key("Ctrl+Enter"), key("Ctrl+Return")}));
 
+        // A key given to a command is taken from the one that held it.
+        manager.ApplyShortcuts({{2001, key("Ctrl+F5")}});
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(changed.at(1).at(0).value<QList<int>>(), (QList<int>{2001, 2}));
+        QVERIFY(save->shortcut().isEmpty());
+        manager.ApplyShortcuts({{2, key("Ctrl+F5")}, {2001, key("Ctrl+B")}});
+        QCOMPARE(manager.GetShortcut(2001), key("Ctrl+B"));
+
         QVERIFY(manager.SaveShortcuts());
         KvShortcutEditManager reread(file());
         QCOMPARE(reread.GetShortcut(2), key("Ctrl+F5"));

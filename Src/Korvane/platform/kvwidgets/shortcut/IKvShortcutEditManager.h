@@ -54,7 +54,8 @@ public:
     virtual void GetDefaultShortcuts(KvShortcutInfoMap &shortcuts) const = 0;
     // 3. Makes the given bindings current (an empty sequence unbinds) and
     // rebinds the actions of those commands at once. Ids outside the table
-    // are logged and skipped.
+    // are logged and skipped. A command outside `changes` that held a key
+    // given here loses it (logged; the editor's conflict rule avoids it).
     virtual void ApplyShortcuts(const KvShortcutSequenceMap &changes) = 0;
     // 4. Writes the bindings file (atomically); false, logged, on failure.
     virtual bool SaveShortcuts() = 0;

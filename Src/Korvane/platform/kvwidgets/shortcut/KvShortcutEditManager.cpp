@@ -173,6 +173,21 @@ void KvShortcutEditManager::ApplyShortcuts(const KvShortcutSequenceMap &changes)
         bindActions(it.key(), it.value());
         changed << it.key();
     }
+    // A key has one command: one that still held a key given away here
+    // loses it (the editor unbinds it itself; other callers may not).
+    for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) {
+        if (it.value().isEmpty() || !KvShortcutCommands::contains(it.key()))
+            continue;
+        for (auto held = m_current.begin(); held != m_current.end(); ++held) {
+            if (held.key() == it.key() || held.value() != it.value() || changes.contains(held.key()))
+                continue;
+            KV_LOG_INFO("\"%s\" moves from command %d to command %d", KV_CSTR(it.value().toString(QKeySequence::PortableText)),
+                        held.key(), it.key());
+            held.value() = QKeySequence();
+            bindActions(held.key(), QKeySequence());
+            changed << held.key();
+        }
+    }
     if (!changed.isEmpty())
         emit sigShortcutsChanged(changed);
 }
