@@ -63,23 +63,50 @@ struct Run
     bool ok = false;
 };
 
+// A 1 ms heartbeat on the GUI thread, its longest gap, and the user's edits
+// every 5 ms, for as long as it lives.
+class EditingLoad
+{
+public:
+    explicit EditingLoad(KvProject &project)
+    {
+        m_heartbeat.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_heartbeat, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            m_longest = std::max(m_longest, now - m_lastBeat);
+            m_lastBeat = now;
+        });
+        QObject::connect(&m_editor, &QTimer::timeout, [this, &project] {
+            project.setClip(0, KvTimelineClip{0, 0, 0, 0, 1000 + (m_clock.elapsed() % 500)});
+        });
+    }
+    void start()
+    {
+        m_clock.start();
+        m_heartbeat.start(1);
+        m_editor.start(5);
+    }
+    qint64 elapsedMs() const { return m_clock.elapsed(); }
+    // The longest gap less the heartbeat's own period.
+    double stop()
+    {
+        m_heartbeat.stop();
+        m_editor.stop();
+        return std::max<qint64>(0, m_longest - 1000000) / 1e6;
+    }
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_lastBeat = 0;
+    qint64 m_longest = 0;
+    QTimer m_heartbeat;
+    QTimer m_editor;
+};
+
 Run measure(KvAutoBackupWriter &writer, KvProject &project)
 {
     Run run;
-    QElapsedTimer clock;
-    qint64 lastBeat = 0;
-    qint64 longest = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - lastBeat);
-        lastBeat = now;
-    });
-    QTimer editor;
-    QObject::connect(&editor, &QTimer::timeout, [&] {
-        project.setClip(0, KvTimelineClip{0, 0, 0, 0, 1000 + (clock.elapsed() % 500)});
-    });
+    EditingLoad load(project);
     QEventLoop loop;
     QObject::connect(&writer, &KvAutoBackupWriter::sigBackupFinished, &loop, [&](bool ok) {
         run.ok = ok;
@@ -96,18 +123,14 @@ Run measure(KvAutoBackupWriter &writer, KvProject &project)
     run.detachUs = copyClock.nsecsElapsed() / 1000.0;
     Q_UNUSED(copy)
 
-    clock.start();
-    heartbeat.start(1);
-    editor.start(5);
+    load.start();
     // A change no earlier run made: it starts the backup's interval.
     static int changes = 0;
     project.setClip(1, KvTimelineClip{1, 1, 2000, 0, 1001 + (++changes % 900)});
     QTimer::singleShot(120000, &loop, &QEventLoop::quit);
     loop.exec();
-    run.backupMs = clock.elapsed() - kIntervalMs;
-    heartbeat.stop();
-    editor.stop();
-    run.stallMs = std::max<qint64>(0, longest - 1000000) / 1e6;
+    run.backupMs = load.elapsedMs() - kIntervalMs;
+    run.stallMs = load.stop();
     return run;
 }
 
@@ -115,27 +138,12 @@ Run measure(KvAutoBackupWriter &writer, KvProject &project)
 // noise, against which the stalls above are read.
 double floorStall(KvProject &project, int ms)
 {
-    QElapsedTimer clock;
-    qint64 lastBeat = 0;
-    qint64 longest = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - lastBeat);
-        lastBeat = now;
-    });
-    QTimer editor;
-    QObject::connect(&editor, &QTimer::timeout, [&] {
-        project.setClip(0, KvTimelineClip{0, 0, 0, 0, 1000 + (clock.elapsed() % 500)});
-    });
+    EditingLoad load(project);
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    clock.start();
-    heartbeat.start(1);
-    editor.start(5);
+    load.start();
     loop.exec();
-    return std::max<qint64>(0, longest - 1000000) / 1e6;
+    return load.stop();
 }
 
 } // namespace
