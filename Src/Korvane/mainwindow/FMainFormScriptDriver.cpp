@@ -5,9 +5,14 @@
 #include "KorvaneMainForm.h"
 #include "KorvaneMainFormPresenter.h"
 #include "KvMediaImportMessage.h"
+#include "KvActionManager.h"
 #include "KvMessage.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QCursor>
 #include <QFile>
 #include <QMenu>
@@ -71,7 +76,11 @@ int FMainFormScriptDriver::run(const QString &step)
         const int clip = presenter->timeline()->addMediaAtPlayhead(argument.toInt());
         KV_LOG_INFO("ui script: clip %d added", clip);
     } else if (verb == QLatin1String("click") || verb == QLatin1String("enabled")) {
-        auto *button = m_form->findChild<QAbstractButton *>(argument);
+        // A modal dialog's own buttons come first.
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *button = modal ? modal->findChild<QAbstractButton *>(argument) : nullptr;
+        if (!button)
+            button = m_form->findChild<QAbstractButton *>(argument);
         if (!button) {
             KV_LOG_ERROR("ui script: no button %s", KV_CSTR(argument));
         } else if (verb == QLatin1String("click")) {
@@ -88,6 +97,11 @@ int FMainFormScriptDriver::run(const QString &step)
             bar->setActiveAction(menu->menuAction());
         else
             menu->popup(QCursor::pos());
+    } else if (verb == QLatin1String("action")) {
+        runActionLater(argument.toInt());
+    } else if (verb == QLatin1String("press")) {
+        // The next step waits for a press that first activates the window.
+        return pressKeys(argument.section(QLatin1Char(' '), 0, 0), argument.section(QLatin1Char(' '), 1));
     } else if (verb == QLatin1String("message")) {
         KvMessage message(argument.toInt());
         m_form->sendMessageToScene(&message);
@@ -100,5 +114,63 @@ int FMainFormScriptDriver::run(const QString &step)
     } else {
         KV_LOG_ERROR("ui script: unknown step %s", KV_CSTR(step));
     }
+    return 0;
+}
+
+// What the shortcut machinery of the window system does with a key press:
+// a shortcut override first, then the bound shortcut.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString &text, bool autorep, ushort count);
+
+void FMainFormScriptDriver::runActionLater(int id)
+{
+    // Later: an action may open a modal dialog, and the next steps are to
+    // run inside it.
+    QAction *action = KvActionManager::instance()->get(id);
+    if (!action) {
+        KV_LOG_ERROR("ui script: no action %d", id);
+        return;
+    }
+    QTimer::singleShot(0, action, &QAction::trigger);
+}
+
+int FMainFormScriptDriver::pressKeys(const QString &keys, const QString &objectName)
+{
+    const QKeySequence sequence = QKeySequence::fromString(keys, QKeySequence::PortableText);
+    QWidget *target = QApplication::focusWidget();
+    if (!objectName.isEmpty()) {
+        QWidget *modal = QApplication::activeModalWidget();
+        target = modal ? modal->findChild<QWidget *>(objectName) : nullptr;
+        if (!target)
+            target = m_form->findChild<QWidget *>(objectName);
+        if (target)
+            target->setFocus(Qt::OtherFocusReason);
+    }
+    if (!target)
+        target = m_form;
+    if (sequence.isEmpty() || !target) {
+        KV_LOG_ERROR("ui script: cannot press %s on %s", KV_CSTR(keys), KV_CSTR(objectName));
+        return 0;
+    }
+    const int key = sequence[0] & ~int(Qt::KeyboardModifierMask);
+    const auto modifiers = Qt::KeyboardModifiers(sequence[0] & int(Qt::KeyboardModifierMask));
+    // Keys reach the active window only, as they do from the keyboard: the
+    // window is activated first and the key pressed once it is.
+    if (QApplication::activeWindow() != target->window() && !m_activating) {
+        m_activating = true;
+        target->window()->activateWindow();
+        QTimer::singleShot(kActivationMs, this, [this, keys, objectName] {
+            pressKeys(keys, objectName);
+            m_activating = false;
+        });
+        return kActivationMs * 2;
+    }
+    KV_LOG_INFO("ui script: pressing %s on %s", KV_CSTR(sequence.toString()), KV_CSTR(target->objectName()));
+    if (qt_sendShortcutOverrideEvent(target, 0, key, modifiers, QString(), false, 1))
+        return 0;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(target, &release);
     return 0;
 }

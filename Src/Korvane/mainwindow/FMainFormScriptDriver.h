@@ -15,6 +15,11 @@ class KorvaneMainForm;
 //   click <object name>    click the form's button of that name
 //   enabled <object name>  log whether that button is enabled
 //   menu <object name>     open that menu of the menu bar (a submenu pops at the pointer)
+//   action <id>            trigger that numbered action on the next turn (so
+//                          that the steps after it run in a dialog it opens)
+//   press <keys> [<name>]  press the key combination ("Ctrl+Shift+S") on the
+//                          widget of that name (given the focus first), or on
+//                          the focused widget, as a user's key press arrives
 //   message <code>         send a plain message to the scene
 //   wait <ms>              pause
 //   close                  close the window as the user would
@@ -33,8 +38,13 @@ public:
 private:
     void next();
     int run(const QString &step);
+    void runActionLater(int id);
+    // The time the next step waits.
+    int pressKeys(const QString &keys, const QString &objectName);
 
     QPointer<KorvaneMainForm> m_form;
     QStringList m_steps;
     bool m_started = false;
+    bool m_activating = false;
+    static constexpr int kActivationMs = 100;
 };

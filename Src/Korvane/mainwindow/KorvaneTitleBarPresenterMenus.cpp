@@ -8,6 +8,7 @@
 #include "FMessageDialog.h"
 #include "FNetworkProxySetting.h"
 #include "FProjectDocProxy.h"
+#include "FShortcutSettingDialog.h"
 #include "FTimelineModulePresenter.h"
 #include "FTimelineModuleWidget.h"
 #include "IKvClip.h"
@@ -155,10 +156,7 @@ void KorvaneTitleBarPresenter::showPreferences(int tab)
 
 void KorvaneTitleBarPresenter::showShortcutsDialog(QWidget *parent)
 {
-    FMessageDialog::information(parent, KvCustomProductInfo::FGetProductName(),
-                                tr("Editing keyboard shortcuts comes in a later version. Until then the "
-                                   "shortcuts are shown beside the menu entries."),
-                                QStringLiteral("KorvaneMenuBar_ShortcutsLater"));
+    FShortcutSettingDialog::showFor(parent);
 }
 
 void KorvaneTitleBarPresenter::freezeFrame()

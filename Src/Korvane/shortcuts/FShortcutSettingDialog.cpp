@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,6 +34,10 @@ constexpr int kModuleButtonHeight = 32;
 constexpr int kRestoreAllResult = 2;
 // The interface language whose native key names do not name the arrow keys.
 constexpr int kArrowNamesLanguage = 7;
+// Rows made per turn of the event loop once the dialog is up (a few ms).
+constexpr int kItemsPerTurn = 4;
+// Time the first paint gets before the remaining rows are made.
+constexpr int kFillDelayMs = 100;
 
 const char *const kStyleSheet = R"(
 #FComlib_Shortcut_ListWid { border: none; background: transparent; }
@@ -109,6 +114,7 @@ void FShortcutSettingDialog::buildLayout()
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_list->verticalScrollBar()->setSingleStep(20);
+    connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this, &FShortcutSettingDialog::makeVisibleItems);
     m_list->setUniformItemSizes(false);
     m_nothingFind = new FNothingFindWid(contentWidget());
     m_stack = new QStackedWidget(contentWidget());
@@ -147,11 +153,11 @@ void FShortcutSettingDialog::buildList()
             addModule(module, KvShortcutCommands::moduleName(module));
             previousModule = module;
         }
-        addCommand(id, it.value());
+        addCommand(id);
     }
     if (QAbstractButton *first = m_moduleButtons->buttons().value(0))
         first->setChecked(true);
-    KV_LOG_INFO("shortcut dialog lists %d commands in %d modules", m_items.size(), int(m_sectionRows.size()));
+    KV_LOG_INFO("shortcut dialog lists %d commands in %d modules", m_rowOfCommand.size(), int(m_sectionRows.size()));
 }
 
 void FShortcutSettingDialog::addModule(int module, const QString &name)
@@ -175,18 +181,28 @@ void FShortcutSettingDialog::addModule(int module, const QString &name)
     layout->insertWidget(layout->count() - 1, button);
 }
 
-void FShortcutSettingDialog::addCommand(int commandId, const KvShortcutInfo &current)
+void FShortcutSettingDialog::addCommand(int commandId)
 {
-    const QString name = KvShortcutCommands::name(commandId);
-    auto *item = new FShortCutItemWid(commandId, name, KvShortcutCommands::moduleName(current.GetMode()),
-                                      current.GetKeySequence(), m_rules.defaultSequence(commandId));
     auto *row = new QListWidgetItem(m_list);
     row->setFlags(Qt::ItemIsEnabled);
     row->setSizeHint(QSize(0, FShortCutItemWid::kHeight));
-    m_list->setItemWidget(row, item);
-    m_items.insert(commandId, item);
     m_rowOfCommand.insert(commandId, m_list->row(row));
-    m_lowerNames.insert(commandId, name.toLower());
+    m_lowerNames.insert(commandId, KvShortcutCommands::name(commandId).toLower());
+}
+
+FShortCutItemWid *FShortcutSettingDialog::item(int commandId)
+{
+    if (FShortCutItemWid *made = m_items.value(commandId))
+        return made;
+    const int row = m_rowOfCommand.value(commandId, -1);
+    if (row < 0)
+        return nullptr;
+    const int module = m_rules.current().value(commandId).GetMode();
+    auto *item = new FShortCutItemWid(commandId, KvShortcutCommands::name(commandId),
+                                      KvShortcutCommands::moduleName(module), m_rules.sequence(commandId),
+                                      m_rules.defaultSequence(commandId));
+    m_list->setItemWidget(m_list->item(row), item);
+    m_items.insert(commandId, item);
 
     // Queued: a notice may open in answer, and it must not run inside the
     // field's key event.
@@ -196,6 +212,52 @@ void FShortcutSettingDialog::addCommand(int commandId, const KvShortcutInfo &cur
             Qt::QueuedConnection);
     connect(item, &FShortCutItemWid::sigInvalidKeyPressEventToDialog, this,
             &FShortcutSettingDialog::slotShowDialogFromInvalidKeyPressEvent, Qt::QueuedConnection);
+    return item;
+}
+
+void FShortcutSettingDialog::makeVisibleItems()
+{
+    // Every row has a fixed height, so what is in view follows from the
+    // scroll position alone, before the list has laid itself out.
+    const int top = m_list->verticalScrollBar()->value();
+    const int bottom = top + qMax(m_list->viewport()->height(), kModuleListHeight) + FShortCutItemWid::kHeight;
+    QVector<int> commandOfRow(m_list->count(), -1);
+    for (auto it = m_rowOfCommand.cbegin(); it != m_rowOfCommand.cend(); ++it)
+        commandOfRow[it.value()] = it.key();
+    int y = 0;
+    for (int row = 0; row < m_list->count() && y < bottom; ++row) {
+        if (m_list->isRowHidden(row))
+            continue;
+        const int height = m_list->item(row)->sizeHint().height();
+        if (y + height > top && commandOfRow.at(row) >= 0)
+            item(commandOfRow.at(row));
+        y += height;
+    }
+}
+
+void FShortcutSettingDialog::makeSomeMoreItems()
+{
+    int made = 0;
+    for (auto it = m_rowOfCommand.cbegin(); it != m_rowOfCommand.cend() && made < kItemsPerTurn; ++it) {
+        if (!m_items.contains(it.key())) {
+            item(it.key());
+            ++made;
+        }
+    }
+    if (made == 0)
+        m_fillTimer->stop();
+}
+
+void FShortcutSettingDialog::showEvent(QShowEvent *event)
+{
+    makeVisibleItems();
+    if (!m_fillTimer) {
+        m_fillTimer = new QTimer(this);
+        m_fillTimer->setInterval(0);
+        connect(m_fillTimer, &QTimer::timeout, this, &FShortcutSettingDialog::makeSomeMoreItems);
+        QTimer::singleShot(kFillDelayMs, m_fillTimer, qOverload<>(&QTimer::start));
+    }
+    KvFramelessDialog::showEvent(event);
 }
 
 void FShortcutSettingDialog::scrollToModule(int module)
@@ -255,6 +317,7 @@ void FShortcutSettingDialog::slotUpdateViewForSearch(const QString &text)
         }
     }
     m_list->setUpdatesEnabled(true);
+    makeVisibleItems();
     m_stack->setCurrentWidget(anyShown ? static_cast<QWidget *>(m_list) : m_nothingFind);
     if (text.isEmpty()) {
         m_list->scrollToTop();

@@ -17,6 +17,7 @@ class QButtonGroup;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
+class QTimer;
 
 // The "Keyboard Shortcuts" dialog: every editable command with its key
 // sequence, grouped by module, with search, per-command clear and restore,
@@ -59,9 +60,12 @@ public:
     FMaskWidget *maskWidget() const { return m_mask; }
     // The notice while one is up; null otherwise.
     FShortCutBaseInfoWid *notice() const { return m_notice; }
-    // Null for a command that is not listed.
-    FShortCutItemWid *item(int commandId) const { return m_items.value(commandId); }
-    QList<int> listedCommands() const { return m_items.keys(); }
+    // The row widget of a command, made now when its row has not been in
+    // view yet; null for a command that is not listed.
+    FShortCutItemWid *item(int commandId);
+    QList<int> listedCommands() const { return m_rowOfCommand.keys(); }
+    // How many rows have their widget so far.
+    int itemWidgetCount() const { return m_items.size(); }
     // The rows at which each module's section starts, in list order.
     QVector<int> sectionRows() const { return m_sectionRows; }
     const KvShortcutConflictRules &rules() const { return m_rules; }
@@ -84,12 +88,19 @@ public slots:
 
 protected:
     void done(int result) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildLayout();
     void buildList();
     void addModule(int module, const QString &name);
-    void addCommand(int commandId, const KvShortcutInfo &current);
+    void addCommand(int commandId);
+    // Rows get their widgets when they come into view: a list of every
+    // command opens as fast as one of a screenful.
+    void makeVisibleItems();
+    // After the first paint the other rows get theirs a few at a time, so
+    // that neither search nor scrolling has to make many at once.
+    void makeSomeMoreItems();
     void scrollToModule(int module);
 
     void onKeySequenceChanged(int commandId, const QKeySequence &sequence);
@@ -114,6 +125,7 @@ private:
     FNothingFindWid *m_nothingFind = nullptr;
     FMaskWidget *m_mask = nullptr;
     QPointer<FShortCutBaseInfoWid> m_notice;
+    QTimer *m_fillTimer = nullptr;
     QPushButton *m_restoreAll = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;

@@ -95,13 +95,10 @@ void FShortcutSettingDialog::slotRestoreAllBtnClicked()
 
 void FShortcutSettingDialog::updateRestoreAllButton()
 {
+    // Whether some listed row shows its restore button, made or not.
     bool differs = false;
-    for (const FShortCutItemWid *item : qAsConst(m_items)) {
-        if (item->isRestoreVisible()) {
-            differs = true;
-            break;
-        }
-    }
+    for (auto it = m_rowOfCommand.cbegin(); it != m_rowOfCommand.cend() && !differs; ++it)
+        differs = m_rules.differsFromDefault(it.key());
     m_restoreAll->setEnabled(differs);
 }
 

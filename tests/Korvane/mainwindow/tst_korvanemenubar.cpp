@@ -336,7 +336,7 @@ void TestKorvaneMenuBar::operations_data()
     QTest::newRow("27 voice-over") << "Record Media" << 27 << true << "513";
     QTest::newRow("117 render cache") << "File" << 117 << true << "10011";
     QTest::newRow("211 preferences") << "File" << 211 << true << "1103:0";
-    QTest::newRow("212 shortcuts stand-in") << "File" << 212 << true << "dialog KorvaneMenuBar_ShortcutsLater";
+    QTest::newRow("212 shortcuts") << "File" << 212 << true << "dialog FShortcutSettingDialog";
     QTest::newRow("213 exit") << "File" << 213 << true << "sigExit";
     QTest::newRow("214 start page") << "File" << 214 << true << "sigBackHomepage";
     // Tools
