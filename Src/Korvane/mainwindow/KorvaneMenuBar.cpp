@@ -3,6 +3,7 @@
 #include "KorvaneMenuBar.h"
 
 #include "FGeneralSettings.h"
+#include "FProjectDocProxy.h"
 #include "KorvaneTitleBarPresenter.h"
 #include "KvActionManager.h"
 #include "KvAppSettings.h"
@@ -45,6 +46,12 @@ KorvaneMenuBar::KorvaneMenuBar(KorvaneTitleBarPresenter *presenter, QWidget *par
     vertical->setObjectName(QStringLiteral("KorvaneMenuBar_VerticalScreen"));
     makeConnections();
     updateProjectEntries(m_presenter && m_presenter->isProjectModified());
+    // Their shortcuts work with the menu closed, so the entries follow the
+    // project at once rather than when the menu opens.
+    FProjectDocProxy *doc = FProjectDocProxy::instance();
+    connect(doc, &FProjectDocProxy::sigProjectModifiedChanged, this, &KorvaneMenuBar::updateProjectEntries);
+    connect(doc, &FProjectDocProxy::sigCurrentProjectChanged, this,
+            [this] { updateProjectEntries(m_presenter && m_presenter->isProjectModified()); });
 }
 
 KorvaneMenuBar::~KorvaneMenuBar() = default;
