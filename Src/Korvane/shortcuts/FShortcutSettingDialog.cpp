@@ -114,7 +114,10 @@ void FShortcutSettingDialog::buildLayout()
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_list->verticalScrollBar()->setSingleStep(20);
-    connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this, &FShortcutSettingDialog::makeVisibleItems);
+    connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        makeVisibleItems();
+        selectModuleInView();
+    });
     m_list->setUniformItemSizes(false);
     m_nothingFind = new FNothingFindWid(contentWidget());
     m_stack = new QStackedWidget(contentWidget());
@@ -266,6 +269,23 @@ void FShortcutSettingDialog::scrollToModule(int module)
     if (section < 0)
         return;
     m_list->scrollToItem(m_list->item(m_sectionRows.at(section)), QAbstractItemView::PositionAtTop);
+    // The last sections cannot reach the top; the button clicked stays the one.
+    if (QAbstractButton *button = m_moduleButtons->button(module))
+        button->setChecked(true);
+}
+
+void FShortcutSettingDialog::selectModuleInView()
+{
+    if (m_search->isSearching() || m_sectionRows.isEmpty())
+        return;
+    int section = 0;
+    for (int i = 1; i < m_sectionRows.size(); ++i) {
+        if (m_list->visualItemRect(m_list->item(m_sectionRows.at(i))).top() > FModuleNameItemWid::kHeight / 2)
+            break;
+        section = i;
+    }
+    if (QAbstractButton *button = m_moduleButtons->button(m_sectionModules.at(section)))
+        button->setChecked(true);
 }
 
 bool FShortcutSettingDialog::isCommandShown(int commandId) const

@@ -102,6 +102,9 @@ private:
     // that neither search nor scrolling has to make many at once.
     void makeSomeMoreItems();
     void scrollToModule(int module);
+    // While browsing, the module button of the section at the top of the
+    // list is the selected one.
+    void selectModuleInView();
 
     void onKeySequenceChanged(int commandId, const QKeySequence &sequence);
     void showSequence(int commandId);

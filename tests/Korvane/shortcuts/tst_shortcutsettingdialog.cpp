@@ -333,6 +333,13 @@ private slots:
         QTest::mouseClick(view, Qt::LeftButton);
         QVERIFY(view->isChecked());
         QCOMPARE(dialog.listWidget()->indexAt(QPoint(10, 5)).row(), dialog.sectionRows().at(KvShortCutMode_View));
+        QAbstractButton *last = dialog.moduleButtons()->button(KvShortCutMode_Miscellaneous);
+        QTest::mouseClick(last, Qt::LeftButton);
+        QVERIFY(last->isChecked());
+        // Scrolled by hand, the button of the section in view follows.
+        dialog.listWidget()->scrollToItem(dialog.listWidget()->item(dialog.sectionRows().at(KvShortCutMode_Edit) + 1),
+                                          QAbstractItemView::PositionAtTop);
+        QVERIFY(dialog.moduleButtons()->button(KvShortCutMode_Edit)->isChecked());
     }
 
 private:
