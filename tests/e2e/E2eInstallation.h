@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+// Writes `data` to `path`, making its folder.
+inline bool e2eWriteFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+// The smallest project the editor opens, named `name`.
+inline QByteArray e2eEmptyProject(const QByteArray &name)
+{
+    return R"({"format":"korvane-project","version":1,"name":")" + name + R"(","type":0,
+    "settings":{"width":1920,"height":1080,"frameRate":30},"media":[],"clips":[],"effects":[]})";
+}
 
 // Sends `signalNumber` to the process, never to a pid of 0 or less: a
 // process that has not started (or has ended) reports 0, and kill(0, ...)

@@ -4,15 +4,7 @@
 
 namespace {
 
-const QByteArray kEmptyProject = R"({"format":"korvane-project","version":1,"name":"Holiday","type":0,
-    "settings":{"width":1920,"height":1080,"frameRate":30},"media":[],"clips":[],"effects":[]})";
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
+const QByteArray kEmptyProject = e2eEmptyProject("Holiday");
 
 bool writeImage(const QString &path, Qt::GlobalColor color)
 {
@@ -49,7 +41,7 @@ bool endAfterClose(E2eInstallation &install, QProcess *editor, int closes = 1)
 // tests look at; it is marked as seen.
 bool skipUpgradeNotice(const E2eInstallation &install)
 {
-    return writeFile(install.homeDir() + "/.config/Tessaracorp/Korvane/KvConfig.json",
+    return e2eWriteFile(install.homeDir() + "/.config/Tessaracorp/Korvane/KvConfig.json",
                      R"({"format":1,"user":{"Korvane":{"UpgradeCycleChangeHadShow":true}}})");
 }
 
@@ -74,12 +66,12 @@ private slots:
         const QString project = install.homeDir() + "/Videos/Holiday.kvproj";
         const QString first = install.homeDir() + "/Pictures/sea.png";
         const QString second = install.homeDir() + "/Pictures/hill.png";
-        QVERIFY(writeFile(project, kEmptyProject));
+        QVERIFY(e2eWriteFile(project, kEmptyProject));
         QDir().mkpath(install.homeDir() + "/Pictures");
         QVERIFY(writeImage(first, Qt::blue));
         QVERIFY(writeImage(second, Qt::green));
         const QString script = install.homeDir() + "/edit.steps";
-        QVERIFY(writeFile(script, QStringLiteral("import %1\nimport %2\nadd 0\nadd 1\nwait 100\n"
+        QVERIFY(e2eWriteFile(script, QStringLiteral("import %1\nimport %2\nadd 0\nadd 1\nwait 100\n"
                                                  "enabled KorvaneTitleBar_SaveProject\n"
                                                  "click KorvaneTitleBar_SaveProject\nwait 100\n"
                                                  "enabled KorvaneTitleBar_SaveProject\nclose\n")
@@ -104,7 +96,7 @@ private slots:
 
         // Opened again, the timeline holds both clips.
         const QString reopen = install.homeDir() + "/reopen.steps";
-        QVERIFY(writeFile(reopen, "wait 100\nclose\n"));
+        QVERIFY(e2eWriteFile(reopen, "wait 100\nclose\n"));
         env.insert(QStringLiteral("KORVANE_UI_SCRIPT"), reopen);
         QProcess *again = install.start({project}, env);
         QVERIFY2(endAfterClose(install, again, 2), qPrintable(install.log()));
@@ -115,12 +107,12 @@ private slots:
     {
         E2eInstallation install;
         const QString project = install.homeDir() + "/Videos/Holiday.kvproj";
-        QVERIFY(writeFile(project, kEmptyProject));
+        QVERIFY(e2eWriteFile(project, kEmptyProject));
         QVERIFY(skipUpgradeNotice(install));
         const QString captures = install.homeDir() + "/Captures";
         const QString script = install.homeDir() + "/record.steps";
         // Asked twice: the second request must not start a second recorder.
-        QVERIFY(writeFile(script, "message 512\nwait 3000\nmessage 512\nwait 1000\n"
+        QVERIFY(e2eWriteFile(script, "message 512\nwait 3000\nmessage 512\nwait 1000\n"
                                   "click KorvaneTitleBar_SaveProject\nclose\n"));
 
         QProcessEnvironment env;

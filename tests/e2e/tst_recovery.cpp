@@ -10,19 +10,9 @@
 
 namespace {
 
-const QByteArray kProject = R"({"format":"korvane-project","version":1,"name":"%1","type":0,
-    "settings":{"width":1920,"height":1080,"frameRate":30},"media":[],"clips":[],"effects":[]})";
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 bool writeProject(const QString &path)
 {
-    return writeFile(path, QByteArray(kProject).replace("%1", QFileInfo(path).completeBaseName().toUtf8()));
+    return e2eWriteFile(path, e2eEmptyProject(QFileInfo(path).completeBaseName().toUtf8()));
 }
 
 // The backup the editor last reported writing.
@@ -63,7 +53,7 @@ private slots:
         image.fill(Qt::blue);
         QVERIFY(image.save(picture));
         const QString script = install.homeDir() + "/edit.steps";
-        QVERIFY(writeFile(script, QStringLiteral("import %1\nadd 0\nwait 60000\n").arg(picture).toUtf8()));
+        QVERIFY(e2eWriteFile(script, QStringLiteral("import %1\nadd 0\nwait 60000\n").arg(picture).toUtf8()));
 
         // 1. Edited and never saved; killed once a backup is written.
         QProcessEnvironment env;
@@ -122,7 +112,7 @@ private slots:
         E2eInstallation install;
         const QString backup = install.homeDir() + "/Documents/Korvane/Backup/Trip_0123abcd_20261207-120000-000.kvproj";
         QVERIFY(writeProject(backup));
-        QVERIFY(writeFile(QFileInfo(backup).absolutePath() + "/Backup.conf",
+        QVERIFY(e2eWriteFile(QFileInfo(backup).absolutePath() + "/Backup.conf",
                           QJsonDocument(QJsonObject{{"lastAutoSaveProject", backup}}).toJson()));
         QProcessEnvironment answer;
         answer.insert(QStringLiteral("KORVANE_RECOVERY_ANSWER"), QStringLiteral("cancel+gpu"));
@@ -143,7 +133,7 @@ private slots:
     {
         E2eInstallation install;
         const QString record = install.homeDir() + "/.config/Tessaracorp/Korvane/StartUpRecord.ini";
-        QVERIFY(writeFile(record, "[StartUp]\nActive=1\nRunning=Init Network Proxy|Init GPU Info\n"
+        QVERIFY(e2eWriteFile(record, "[StartUp]\nActive=1\nRunning=Init Network Proxy|Init GPU Info\n"
                                   "Suspects=Init GPU Info|show Splash Screen\nCount=1\n"));
         QProcess *editor = install.start();
         QVERIFY2(install.waitForLog(QStringLiteral("Splash: 100 / 100"), 1, 60000), qPrintable(install.log()));

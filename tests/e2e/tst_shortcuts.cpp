@@ -4,15 +4,7 @@
 
 namespace {
 
-const QByteArray kEmptyProject = R"({"format":"korvane-project","version":1,"name":"Holiday","type":0,
-    "settings":{"width":1920,"height":1080,"frameRate":30},"media":[],"clips":[],"effects":[]})";
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
+const QByteArray kEmptyProject = e2eEmptyProject("Holiday");
 
 QJsonObject readJson(const QString &path)
 {
@@ -30,7 +22,7 @@ int clipCount(const QString &project)
 bool runSteps(E2eInstallation &install, const QString &project, const QString &steps, int run)
 {
     const QString script = install.homeDir() + QStringLiteral("/run%1.steps").arg(run);
-    if (!writeFile(script, steps.toUtf8()))
+    if (!e2eWriteFile(script, steps.toUtf8()))
         return false;
     QProcessEnvironment env;
     env.insert(QStringLiteral("KORVANE_UI_SCRIPT"), script);
@@ -81,13 +73,13 @@ private slots:
         E2eInstallation install;
         const QString project = install.homeDir() + "/Videos/Holiday.kvproj";
         const QString picture = install.homeDir() + "/Pictures/sea.png";
-        QVERIFY(writeFile(project, kEmptyProject));
+        QVERIFY(e2eWriteFile(project, kEmptyProject));
         QDir().mkpath(install.homeDir() + "/Pictures");
         QImage image(1920, 1080, QImage::Format_RGB32);
         image.fill(Qt::blue);
         QVERIFY(image.save(picture));
         // This version's one-time notice is not what is looked at here.
-        QVERIFY(writeFile(install.homeDir() + "/.config/Tessaracorp/Korvane/KvConfig.json",
+        QVERIFY(e2eWriteFile(install.homeDir() + "/.config/Tessaracorp/Korvane/KvConfig.json",
                           R"({"format":1,"user":{"Korvane":{"UpgradeCycleChangeHadShow":true}}})"));
         const QString bindings = install.homeDir() + "/.config/Tessaracorp/Korvane/KvShortcuts.json";
 
@@ -116,7 +108,7 @@ private slots:
         QCOMPARE(clipCount(project), 2);
 
         // 3. A damaged file: the defaults, one line saying so, and Ctrl+S saves.
-        QVERIFY(writeFile(bindings, "{\"version\": 1, \"shortcuts\": [{\"id\": 2, \"ke"));
+        QVERIFY(e2eWriteFile(bindings, "{\"version\": 1, \"shortcuts\": [{\"id\": 2, \"ke"));
         QVERIFY2(runSteps(install, project, editThenPress(picture, "Ctrl+S"), 3), steps(install.log()).constData());
         QCOMPARE(clipCount(project), 3);
         log = install.log();
