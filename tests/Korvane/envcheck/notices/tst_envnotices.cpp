@@ -42,19 +42,6 @@ QByteArray settingsFile()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A look at a dialog when KORVANE_TEST_SHOTS names a folder.
-void keepShot(QWidget &widget, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("KORVANE_TEST_SHOTS");
-    if (folder.isEmpty())
-        return;
-    // Style sheets reach the children when the dialog is shown.
-    widget.show();
-    QCoreApplication::processEvents();
-    widget.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-    widget.hide();
-}
-
 } // namespace
 
 class tst_EnvNotices : public QObject
@@ -117,7 +104,6 @@ void tst_EnvNotices::cleanup()
 void tst_EnvNotices::safeModeDialog()
 {
     FSafeModeDlg dialog;
-    keepShot(dialog, QStringLiteral("FSafeModeDlg"));
     QCOMPARE(dialog.size(), QSize(640, 214));
     QCOMPARE(dialog.title(), KvCustomProductInfo::FGetProductName());
     QCOMPARE(dialog.buttonTexts(), QStringList({"Exit", "Continue"}));
@@ -218,7 +204,6 @@ void tst_EnvNotices::requirementDialog()
     QFETCH(QStringList, buttons);
 
     FLowerRequirementDlg dialog{FLowerRequirementDlg::Form(form)};
-    keepShot(dialog, dialog.objectName());
     QCOMPARE(dialog.text(), QStringLiteral("Your hardware is below our requirement, you can keep using the program "
                                            "but it may have a chance to freeze or lagged when you edit."));
     QCOMPARE(dialog.buttonTexts(), buttons);

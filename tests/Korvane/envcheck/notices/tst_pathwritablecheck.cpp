@@ -83,13 +83,6 @@ void tst_PathWritableCheck::cleanup()
 void tst_PathWritableCheck::listsUnwritableFolders()
 {
     FPathWritableCheckDlg dialog;
-    const QString shots = qEnvironmentVariable("KORVANE_TEST_SHOTS");
-    if (!shots.isEmpty()) {
-        dialog.show();
-        QCoreApplication::processEvents();
-        dialog.grab().save(QDir(shots).filePath(QStringLiteral("FPathWritableCheckDlg.png")));
-        dialog.hide();
-    }
     QCOMPARE(dialog.messageLabel()->text(),
              QStringLiteral("The program does not have write permission to the following directories.\n"
                             "Please select another directory to save:"));
