@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KvSettingsMessageId.h"
+
 // Codes of the messages that the main window and its presenters answer.
 // The numbers are fixed: the modules send them. Codes that the editing
 // modules answer are in KvEditingMessageId.
@@ -38,16 +40,16 @@ constexpr int GuideAddTrack = 3025;
 constexpr int StartGuidedTour = 3026;
 constexpr int AiRequirementNotice = 3032;
 constexpr int OpenFxDownload = 3033;
-constexpr int AutoRenderFolderChanged = 5023;
+constexpr int AutoRenderFolderChanged = KvSettingsMsg::AutoRenderChanged;
 
 // Sent by the main window to its modules.
 constexpr int ToggleVerticalScreen = 7015;
 
 // Preferences that concern the project manager and the render cache.
-constexpr int AutoBackupSwitch = 10006;
-constexpr int AutoBackupInterval = 10007;
-constexpr int AutoBackupFolder = 10008;
-constexpr int CleanRenderCache = 10011;
-constexpr int DownloadFolderChanged = 10012;
+constexpr int AutoBackupSwitch = KvSettingsMsg::AutoBackupSwitch;
+constexpr int AutoBackupInterval = KvSettingsMsg::AutoBackupInterval;
+constexpr int AutoBackupFolder = KvSettingsMsg::AutoBackupFolder;
+constexpr int CleanRenderCache = KvSettingsMsg::CleanRenderFiles;
+constexpr int DownloadFolderChanged = KvSettingsMsg::DownloadFolderChanged;
 
 } // namespace KvMainFormMsg
