@@ -1,0 +1,8 @@
+#include "IKvMediaProxyService.h"
+
+#include "KvMediaProxyService.h"
+
+IKvMediaProxyService *getMediaProxyService()
+{
+    return KvLazySingleton<KvMediaProxyService>::instance();
+}
