@@ -5,17 +5,20 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QUrl>
 
 // A loopback HTTP server for download tests. Every request is answered the
 // way `mode` says: "ok" (200 with `body`, as is any other mode), "missing" (404), "error" (500),
 // "silent" (never answers), "stall" (200 announcing the whole `body`, then
-// only its first half, and the connection held open). The request paths are
-// recorded in `requests`.
+// only its first half, and the connection held open), "redirect" (302 to
+// `redirectTo`, except for a request of `redirectTo`'s own path, which is
+// answered as "ok"). The request paths are recorded in `requests`.
 class KvTestHttpServer : public QTcpServer
 {
 public:
     QString mode = QStringLiteral("ok");
     QByteArray body = QByteArray(300000, 'k');
+    QByteArray redirectTo;
     QStringList requests;
 
     KvTestHttpServer()
@@ -32,6 +35,12 @@ public:
                     if (mode == "stall") {
                         socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size())
                                       + "\r\n\r\n" + body.left(body.size() / 2));
+                        return;
+                    }
+                    if (mode == "redirect" && request.split(' ').value(1) != QUrl(QString::fromLatin1(redirectTo)).path().toLatin1()) {
+                        socket->write("HTTP/1.1 302 Found\r\nLocation: " + redirectTo
+                                      + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                        socket->disconnectFromHost();
                         return;
                     }
                     const QByteArray status = mode == "missing" ? "404 Not Found"
