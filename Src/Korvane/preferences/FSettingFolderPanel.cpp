@@ -1,10 +1,12 @@
 #include "FSettingFolderPanel.h"
 
+#include "FManageEffectPacksDialog.h"
 #include "FMessageDialog.h"
 #include "IKvBaseLog.h"
 #include "KvAppSettings.h"
 #include "KvCheck.h"
 #include "KvCustomProductInfo.h"
+#include "KvEffectPackUtility.h"
 #include "KvOpenFileLineEdit.h"
 
 #include <QCoreApplication>
@@ -196,6 +198,11 @@ void FSettingFolderPanel::showFolder(Row row, const QString &path)
     if (path.isEmpty())
         return;
     m_rows[row].field->setPath(path);
+    // Packs are looked for in every folder they were ever installed into.
+    if (row == EffectPackRow && !KvEffectPackUtility::getEffectPackPath().contains(path, Qt::CaseSensitive)) {
+        KvEffectPackUtility::saveEffectPackPath(path);
+        emit sigEffectPacksPathChanged(path);
+    }
 }
 
 void FSettingFolderPanel::Ok()
@@ -254,10 +261,7 @@ void FSettingFolderPanel::onFolderChosen(Row row, const QString &path)
                               QStringLiteral("FSettingFolderPanel_NotWritable"));
         return;
     }
-    const bool changed = path != m_rows[row].field->path();
     showFolder(row, path);
-    if (row == EffectPackRow && changed)
-        emit sigEffectPacksPathChanged(m_rows[row].field->path());
 }
 
 void FSettingFolderPanel::slotDownloadFileFolder(const QString &path)
@@ -307,5 +311,6 @@ void FSettingFolderPanel::slotInstanllEffectPackTo(const QString &path)
 
 void FSettingFolderPanel::slotEffectPacksManager()
 {
-    emit sigEffectPacksManagerRequested();
+    FManageEffectPacksDialog manager(window());
+    manager.DoModal();
 }

@@ -71,10 +71,9 @@ public:
 signals:
     // From Ok, when the downloads folder was changed.
     void sigDownloadFolderChanged(const QString &folder);
-    // A new effect pack folder was picked.
+    // An effect pack folder not used before was shown; it is saved in the
+    // list of effect pack folders already.
     void sigEffectPacksPathChanged(const QString &path);
-    // "MANAGE": the dialog opens the effect pack manager.
-    void sigEffectPacksManagerRequested();
 
 public slots:
     void slotDownloadFileFolder(const QString &path);
@@ -86,6 +85,7 @@ public slots:
     void slotCloudDiskFileFolder(const QString &path);
     void slotThirdPartyCloudFileFolder(const QString &path);
     void slotInstanllEffectPackTo(const QString &path);
+    // "MANAGE": runs the effect pack manager modally.
     void slotEffectPacksManager();
 
 private:

@@ -1,6 +1,7 @@
 #include "FMessageDialog.h"
 #include "FSettingFolderPanel.h"
 #include "KvAppSettings.h"
+#include "KvEffectPackUtility.h"
 #include "KvOpenFileLineEdit.h"
 #include "KvTestLog.h"
 
@@ -50,6 +51,8 @@ private slots:
     void unwritablePickRefused_data();
     void unwritablePickRefused();
     void writeCheckMode();
+    void effectPackPathsKept_data();
+    void effectPackPathsKept();
 
 private:
     QTemporaryDir m_dir;
@@ -202,6 +205,53 @@ void tst_SettingFolderPanel::writeCheckMode()
         QVERIFY2(!preferences.findChild<QWidget *>(QLatin1String(name))->isHidden(), name);
         QVERIFY2(check.findChild<QWidget *>(QLatin1String(name))->isHidden(), name);
     }
+}
+
+void tst_SettingFolderPanel::effectPackPathsKept_data()
+{
+    // Folders (relative to the test's folder) shown one after the other:
+    // stored before Load, then picked.
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QStringList>("announced");
+
+    QTest::newRow("stored folder on first Load") << "A" << QStringList{} << QStringList{"A"};
+    QTest::newRow("new pick") << "A" << QStringList{"B"} << QStringList{"A", "B"};
+    QTest::newRow("back to a listed folder") << "A" << QStringList{"B", "A"} << QStringList{"A", "B"};
+    QTest::newRow("case counts") << "A" << QStringList{"a"} << QStringList{"A", "a"};
+}
+
+void tst_SettingFolderPanel::effectPackPathsKept()
+{
+    QFETCH(QString, stored);
+    QFETCH(QStringList, picks);
+    QFETCH(QStringList, announced);
+
+    QTemporaryDir dir;
+    const auto path = [&](const QString &name) { return dir.filePath(name); };
+    for (const QString &name : QStringList{stored} + picks)
+        QDir().mkpath(path(name));
+    folders().SetInstanllEffectPackTo(path(stored));
+
+    FSettingFolderPanel panel;
+    QSignalSpy spy(&panel, &FSettingFolderPanel::sigEffectPacksPathChanged);
+    panel.Load();
+    panel.Load();
+    for (const QString &name : picks)
+        pick(panel, FSettingFolderPanel::EffectPackRow, path(name));
+
+    QStringList expected;
+    for (const QString &name : announced)
+        expected << path(name);
+    QStringList signalled;
+    for (const QList<QVariant> &arguments : spy)
+        signalled << arguments.first().toString();
+    QCOMPARE(signalled, expected);
+    QStringList listed = KvEffectPackUtility::getEffectPackPath();
+    listed.erase(std::remove_if(listed.begin(), listed.end(),
+                                [&](const QString &p) { return !p.startsWith(dir.path()); }),
+                 listed.end());
+    QCOMPARE(listed, expected);
 }
 
 QTEST_MAIN(tst_SettingFolderPanel)

@@ -1,6 +1,7 @@
 #include "IKvProjectManager.h"
 
 #include "KvDir.h"
+#include "KvEffectPackLibrary.h"
 
 #include "IKvAppInfo.h"
 #include "IKvBaseLog.h"
@@ -285,6 +286,29 @@ public:
         return missing;
     }
 
+    QVector<KvEffectPackRecord> installedEffectPacks() override { return m_effectPacks.reload(); }
+
+    QStringList effectPacksInUse(const QStringList &packFolders) const override
+    {
+        if (!m_project)
+            return {};
+        if (m_effectPacks.records().isEmpty())
+            m_effectPacks.reload();
+        return m_effectPacks.packsUsing(m_project->requiredEffects(), packFolders);
+    }
+
+    void removeEffectPackRecord(const QString &packFolder) override
+    {
+        const KvEffectPackRecord record = m_effectPacks.removeRecord(packFolder);
+        QSet<QString> gone;
+        for (const QString &effect : record.resources)
+            gone.insert(effect.toCaseFolded());
+        m_installedEffects.erase(std::remove_if(m_installedEffects.begin(), m_installedEffects.end(),
+                                                [&](const QString &e) { return gone.contains(e.toCaseFolded()); }),
+                                 m_installedEffects.end());
+        KV_LOG_INFO("effect pack \"%s\" forgotten (%d effects)", KV_CSTR(packFolder), int(record.resources.size()));
+    }
+
     void addObserver(IKvProjectManagerEventObserver *observer) override
     {
         if (observer && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
@@ -484,6 +508,8 @@ private:
     std::unique_ptr<KvProject> m_project;
     std::vector<IKvProjectManagerEventObserver *> m_observers;
     QStringList m_installedEffects;
+    // Read for the in-use check before anything loaded it.
+    mutable KvEffectPackLibrary m_effectPacks;
     bool m_initialized = false;
     bool m_initOk = false;
     // An open's read is under way (its local event loop may be turning).

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "IKvProject.h"
+#include "KvEffectPackRecord.h"
 #include "KvAutoBackupConfig.h"
 #include "KvProjectFile.h"
 
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 
@@ -65,6 +67,17 @@ public:
     virtual void setInstalledEffects(const QStringList &effects) = 0;
     virtual QStringList installedEffects() const = 0;
     virtual QStringList missingEffects(const KvProjectData &data) const = 0;
+
+    // Installed effect packs (see KvEffectPackRecord): the folders of
+    // KvEffectPackUtility::effectPackFolders() scanned again at each call.
+    // Any thread.
+    virtual QVector<KvEffectPackRecord> installedEffectPacks() = 0;
+    // Of `packFolders`, the packs from which the current project uses an
+    // effect. GUI thread.
+    virtual QStringList effectPacksInUse(const QStringList &packFolders) const = 0;
+    // Forgets an installed pack: its record and its effects in
+    // installedEffects(). GUI thread.
+    virtual void removeEffectPackRecord(const QString &packFolder) = 0;
 
     // Start-up: whether the manager may start its work, then loading what it
     // keeps (the recent list) and the settings of the automatic backup.
