@@ -37,7 +37,7 @@ QVector<GpuDevice> parseVariable(const QString &value)
             KV_LOG_ERROR("%s: \"%s\" is not name=id, skipped", FPerformanceSettings::GpuDevicesVariable, KV_CSTR(entry));
             continue;
         }
-        devices.append({entry.left(equals).trimmed(), id});
+        devices.append({entry.left(equals).trimmed(), id, QString()});
     }
     return devices;
 }
