@@ -43,6 +43,11 @@ bool FLogRetrieval::isStopped() const
 
 void FLogRetrieval::start(int mode)
 {
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread()) {
+        KV_LOG_ERROR("log retrieval must run on a worker thread");
+        return;
+    }
     if (mode == 2) {
         QSettings ini(KvConfig::Instance()->GetKorvaneConfigFile(), QSettings::IniFormat);
         if (!ini.value(QStringLiteral("LogRetrieval/flashback"), false).toBool()) {
@@ -60,7 +65,6 @@ void FLogRetrieval::start(int mode)
     token->setNext(whitelist);
     whitelist->setNext(credential);
     credential->setNext(upload);
-    m_first = token;
     token->setContext(std::make_shared<FLogRetrievalContext>(mode));
     token->ChianRequest();
 

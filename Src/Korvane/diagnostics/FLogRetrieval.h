@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 
-class FBaseLogChain;
 class QTimer;
 
 // One log retrieval run: builds the chain of steps and starts it. A run
@@ -21,7 +20,8 @@ public:
     explicit FLogRetrieval(QObject *parent = nullptr);
     ~FLogRetrieval() override;
 
-    // Runs the whole chain on the calling thread. Mode 2 runs only while
+    // Runs the whole chain on the calling thread, which must be a worker
+    // (the time limit ends that thread's event loops). Mode 2 runs only while
     // "flashback" in group "LogRetrieval" of the configuration file is true.
     void start(int mode);
 
@@ -42,8 +42,6 @@ private:
     QTimer *m_limitTimer;
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
     QString m_logDirectory;
-    int m_uploaded = 0;
     int m_state = 1;
     bool m_timedOut = false;
-    FBaseLogChain *m_first = nullptr;
 };
