@@ -140,6 +140,11 @@ QString FApplication::instanceLockPath(const QString &productName)
     return QDir(KvPaths::runtimeDir()).filePath(productName + QStringLiteral(".instance.lock"));
 }
 
+QString FApplication::getEffectInstallAppName()
+{
+    return QStringLiteral("StockyardService");
+}
+
 QString FApplication::productName() const
 {
     return QCoreApplication::applicationName();

@@ -48,6 +48,9 @@ public:
 
     // Path of the single-instance lock of `productName`.
     static QString instanceLockPath(const QString &productName);
+    // The effect store helper's name; it holds instanceLockPath() of that
+    // name for as long as it runs.
+    static QString getEffectInstallAppName();
 
     // Virtual hooks, in the order the product overrides them.
     virtual QString productName() const;

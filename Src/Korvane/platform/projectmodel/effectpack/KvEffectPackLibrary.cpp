@@ -115,7 +115,8 @@ bool KvEffectPackLibrary::readPack(const QString &packFolder, KvEffectPackRecord
     }
     const QJsonObject config = document.object();
     record->folder = packFolder;
-    record->id = config.value("id").toString(QFileInfo(packFolder).fileName());
+    const QJsonValue packId = config.value("pack_info").toObject().value("id");
+    record->id = packId.isDouble() ? QString::number(packId.toInt()) : config.value("id").toString(QFileInfo(packFolder).fileName());
     const QJsonValue name = config.value("name");
     if (name.isString()) {
         record->names.insert(QStringLiteral("en"), name.toString());

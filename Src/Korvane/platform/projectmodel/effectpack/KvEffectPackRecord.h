@@ -7,7 +7,7 @@
 // An installed effect pack: a folder directly inside an effect pack folder
 // that holds a "Config.json":
 //
-//   {"id": "<pack id>",
+//   {"pack_info": {"id": <store id>}, (or "id": "<pack id>")
 //    "name": {"en": "Light Leaks", "de": "Lichtlecks", ...} | "Light Leaks",
 //    "resources": ["<effect id>", ...]}
 //

@@ -167,6 +167,43 @@ int KvEffectPackUtility::removeMarkedPackages()
     return removed;
 }
 
+QStringList KvEffectPackUtility::getEffectPackTables()
+{
+    QMutexLocker lock(&fileMutex());
+    QStringList files;
+    for (const QJsonValue &value : readObject(configFile("EffectPackTables.json")).value("packages").toArray()) {
+        const QString file = value.toObject().value("file").toString();
+        if (!file.isEmpty())
+            files << file;
+    }
+    return files;
+}
+
+bool KvEffectPackUtility::saveEffectPackTables(const QStringList &files)
+{
+    QMutexLocker lock(&fileMutex());
+    QJsonArray packages;
+    const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    QStringList seen;
+    for (const QString &file : files) {
+        if (file.isEmpty() || seen.contains(file))
+            continue;
+        seen << file;
+        packages.append(QJsonObject{{"file", file}, {"time", now}});
+    }
+    return writeObject(configFile("EffectPackTables.json"), {{"packages", packages}});
+}
+
+QStringList KvEffectPackUtility::getStartInstallPackages()
+{
+    QStringList waiting;
+    for (const QString &file : getEffectPackTables()) {
+        if (QFileInfo::exists(file))
+            waiting << file;
+    }
+    return waiting;
+}
+
 QStringList KvEffectPackUtility::effectPackFolders()
 {
     QStringList folders;

@@ -42,6 +42,15 @@ public:
     // listed for the next start. Returns how many were removed.
     static int removeMarkedPackages();
 
+    // The pack tables ("EffectPackTables.json", {"packages": [{"file": ...,
+    // "time": ...}]}): downloaded pack files not yet installed. The store's
+    // downloads are recorded here first and dropped once extracted, so that
+    // an install cut short is found again at the next start.
+    static QStringList getEffectPackTables();
+    static bool saveEffectPackTables(const QStringList &files);
+    // The recorded files that still exist: the packs waiting for installation.
+    static QStringList getStartInstallPackages();
+
     // Every folder that may hold effect packs: the install folder of the
     // folder settings first, then the saved paths, each once.
     static QStringList effectPackFolders();
