@@ -1,6 +1,7 @@
 #include "KvEventTrackingProxy.h"
 
 #include "IKvBaseLog.h"
+#include "KvCommunicatorServer.h"
 #include "KvLazySingleton.h"
 #include "KvTrackEvent.h"
 
@@ -11,18 +12,37 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QThread>
 
 KvEventTrackingProxy *getEventTrackingProxy()
 {
     return KvLazySingleton<KvEventTrackingProxy>::instance();
 }
 
-void KvEventTrackingProxy::init(QObject *server, const QString &path)
+void KvEventTrackingProxy::init(KvCommunicatorServer *server, const QString &path)
+{
+    {
+        QMutexLocker locker(&m_mutex);
+        m_initialized = server != nullptr;
+        m_path = path;
+        m_server = server;
+    }
+    KV_LOG_INFO("event tracking: tracker %s, server %s", KV_CSTR(path), server ? "set" : "missing");
+    if (!server || server->IsProcessStarted(path))
+        return;
+    const QFileInfo tracker(path);
+    if (!tracker.isFile() || !tracker.isExecutable()) {
+        KV_LOG_INFO("event tracker %s is not there; tracker commands are only recorded", KV_CSTR(path));
+        return;
+    }
+    // It outlives the server: the exit request at shutdown ends it.
+    server->StartProcess(path, {}, true, false);
+}
+
+bool KvEventTrackingProxy::isTrackerRunning() const
 {
     QMutexLocker locker(&m_mutex);
-    m_initialized = server != nullptr;
-    m_path = path;
-    KV_LOG_INFO("event tracking: tracker %s, server %s", KV_CSTR(path), server ? "set" : "missing");
+    return m_server && m_server->IsProcessStarted(m_path);
 }
 
 bool KvEventTrackingProxy::isInitialized() const
@@ -58,6 +78,35 @@ void KvEventTrackingProxy::command(const QString &command, const QStringList &co
     object.insert(QStringLiteral("command"), command);
     object.insert(QStringLiteral("contents"), QJsonValue::fromVariant(contents));
     append(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    QCoreApplication *application = QCoreApplication::instance();
+    if (!application)
+        return;
+    if (QThread::currentThread() == application->thread())
+        sendToTracker(command, contents);
+    else
+        QMetaObject::invokeMethod(
+            application,
+            [self = QPointer<KvEventTrackingProxy>(this), command, contents] {
+                if (self)
+                    self->sendToTracker(command, contents);
+            },
+            Qt::QueuedConnection);
+}
+
+void KvEventTrackingProxy::sendToTracker(const QString &command, const QStringList &contents)
+{
+    QString path;
+    KvCommunicatorServer *server = nullptr;
+    {
+        QMutexLocker locker(&m_mutex);
+        path = m_path;
+        server = m_server;
+    }
+    if (!server || !server->IsProcessStarted(path)) {
+        KV_LOG_INFO("tracker command %s dropped: the tracker is not running", KV_CSTR(command));
+        return;
+    }
+    server->SendMsgToProcess(command, contents, path);
 }
 
 void KvEventTrackingProxy::release()

@@ -40,6 +40,16 @@ bool KvCommunicatorClient::ConnectToServer(const QString &name)
     return connectToPath(path);
 }
 
+bool KvCommunicatorClient::connectToSocket(const QString &path)
+{
+    if (path.isEmpty()) {
+        KV_LOG_ERROR("cannot connect to a socket without a path");
+        return false;
+    }
+    m_token.clear();
+    return connectToPath(path);
+}
+
 bool KvCommunicatorClient::hasParentInEnvironment()
 {
     return !qEnvironmentVariableIsEmpty(KvCommunicator::kEnvSocket)

@@ -28,6 +28,9 @@ public:
     ~KvCommunicatorClient() override;
 
     bool ConnectToServer(const QString &name);
+    // The same for a socket given by its path (a server that handed its
+    // path over in the environment).
+    bool connectToSocket(const QString &path);
     // From the environment a server gives the helpers it starts; false, with
     // a log line, when this process was not started that way.
     bool connectToParent();

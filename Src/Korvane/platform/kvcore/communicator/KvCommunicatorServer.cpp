@@ -86,6 +86,12 @@ KvCommunicatorServer::KvCommunicatorServer() = default;
 
 KvCommunicatorServer::~KvCommunicatorServer()
 {
+    // What was sent last (an exit request at shutdown) reaches the kernel
+    // now; there is no event loop to come that would write it.
+    for (KvCommunicatorChannel *channel : qAsConst(m_channels)) {
+        if (channel->isConnected())
+            channel->socket()->flush();
+    }
     stopHelpers();
     close();
 }

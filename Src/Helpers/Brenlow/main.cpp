@@ -1,0 +1,28 @@
+// Stand-in of the event tracker. Started by the editor's event tracking
+// proxy with a channel back; logs to standard error and to Log/Brenlow.log
+// in its folder, where every command it receives is written. Ends on
+// GACMD_EXIT_REQUEST or when the editor's channel is lost; exit status 2
+// when it was not started by the editor.
+#include "FTrackerCommands.h"
+#include "IKvBaseLog.h"
+#include "KvHelperChannel.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    GetGlobalLogInstance()->open(QCoreApplication::applicationDirPath() + QStringLiteral("/Log"),
+                                 QStringLiteral("Brenlow"));
+    int status = 2;
+    {
+        KvHelperChannel channel;
+        FTrackerCommands commands(&channel);
+        if (channel.open()) {
+            KV_LOG_INFO("event tracker ready");
+            status = app.exec();
+        }
+    }
+    GetGlobalLogInstance()->close();
+    return status;
+}

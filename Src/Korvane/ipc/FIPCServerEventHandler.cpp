@@ -1,0 +1,19 @@
+#include "FIPCServerEventHandler.h"
+
+#include "FIPCServer.h"
+
+FIPCServerEventHandler::FIPCServerEventHandler(FIPCServer *server)
+    : QObject(server)
+    , m_server(server)
+{
+}
+
+void FIPCServerEventHandler::onSkinChanged()
+{
+    m_server->sendSkin();
+}
+
+void FIPCServerEventHandler::onProxyChanged()
+{
+    m_server->sendProxy();
+}
