@@ -17,6 +17,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 QJsonObject jsonObjectAt(const QStringList &contents, int index)
@@ -28,29 +31,35 @@ QJsonObject jsonObjectAt(const QStringList &contents, int index)
 
 void KorvaneMainForm::slotReceveMsgFrom(const QString &msg)
 {
+    // Most texts are for other receivers: pass them by without splitting.
+    static const QLatin1String handled[] = {KvCommand::ReopenApp, KvCommand::RecorderCapturedirNotifiy,
+                                            KvCommand::RecorderFilepathNotifiy, KvCommand::RecorderEixtNotifiy,
+                                            KvCommand::DownloadcenterDownloadResultEffect};
+    if (std::none_of(std::begin(handled), std::end(handled),
+                     [&msg](QLatin1String command) { return msg.contains(command); }))
+        return;
     const QList<KvCommunicatorMsg> messages = KvCommunicatorMsg::buildListFromString(msg);
     for (const KvCommunicatorMsg &message : messages) {
-        const QString command = message.command();
         const QStringList contents = message.contents();
-        if (command == KvCommand::ReopenApp) {
+        if (message.contains(KvCommand::ReopenApp)) {
             if (isMinimized()) {
                 bringToFront();
             } else if (!isVisible()) {
                 show();
             }
-        } else if (command == KvCommand::RecorderCapturedirNotifiy) {
+        } else if (message.contains(KvCommand::RecorderCapturedirNotifiy)) {
             if (contents.isEmpty())
                 continue;
             KvAppSettings *settings = KvAppSettings::GetInstance();
             settings->GetSettings().GetFolderSettings().SetCaptureFileFolder(contents.first());
             if (!KvAppSettings::Save())
                 KV_LOG_ERROR("the capture folder %s could not be stored", KV_CSTR(contents.first()));
-        } else if (command == KvCommand::RecorderFilepathNotifiy) {
+        } else if (message.contains(KvCommand::RecorderFilepathNotifiy)) {
             if (!contents.isEmpty())
                 processFileFromScreenRecorder(contents);
-        } else if (command == KvCommand::RecorderEixtNotifiy) {
+        } else if (message.contains(KvCommand::RecorderEixtNotifiy)) {
             bringToFront();
-        } else if (command == KvCommand::DownloadcenterDownloadResultEffect) {
+        } else if (message.contains(KvCommand::DownloadcenterDownloadResultEffect)) {
             m_presenter->handleDownloadResult(contents);
         }
     }

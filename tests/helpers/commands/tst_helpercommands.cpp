@@ -1,6 +1,7 @@
 // Commands between the editor and real helper processes: the event tracker
-// started by the tracking proxy, and the commands other parts of the editor
-// send to helpers, as the receiving helper sees them.
+// started by the tracking proxy, the survey window, and the commands other
+// parts of the editor send to helpers, as the receiving helper sees them.
+#include "FNPSHelp.h"
 #include "KvCommunicatorCommands.h"
 #include "KvCommunicatorMsg.h"
 #include "KvCommunicatorServer.h"
@@ -98,6 +99,39 @@ private slots:
         proxy->command(QString(KvCommand::ExitRequest), {});
         QCOMPARE(log.count("dropped: the tracker is not running"), 1);
         QVERIFY2(log.errors().isEmpty(), qPrintable(log.errors().join('\n')));
+    }
+
+    void survey_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("answered") << QByteArray("KV_SURVEY_ANSWER") << QByteArray("9") << 9 << "survey closed: 9";
+        QTest::newRow("dismissed") << QByteArray("KV_SURVEY_ANSWER") << QByteArray("-1") << -1 << "survey closed: -1";
+        QTest::newRow("window dies") << QByteArray("KV_HELPER_CRASH_ON") << QByteArray("CMD_NPSENGINE_ACTIVE") << -1
+                                     << "survey window ended without an answer";
+    }
+    void survey()
+    {
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, value);
+        QFETCH(int, score);
+        QFETCH(QString, line);
+        QTemporaryDir install;
+        const QString window = copyHelper(install, QStringLiteral("Veskel.exe"));
+        QVERIFY(!window.isEmpty());
+        qputenv(variable.constData(), value);
+        KvTestLog log;
+        FNPSHelp survey;
+        survey.setProgram(window);
+        survey.doNPS(nullptr);
+        qunsetenv(variable.constData());
+        QCOMPARE(survey.lastScore(), score);
+        QCOMPARE(log.count(line), 1);
+        if (score >= 0)
+            QVERIFY(readFile(install.filePath(QStringLiteral("Log/Veskel.log")))
+                        .contains(QStringLiteral("received CMD_NPSENGINE_ACTIVE [")));
     }
 
     // What the editor sends its helpers arrives whole: the echo helper
