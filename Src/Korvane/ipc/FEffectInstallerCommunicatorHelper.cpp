@@ -35,6 +35,12 @@ const QString kStoreExecutable = QStringLiteral("StockyardService.exe");
 // Account event kinds the store follows besides login and profile.
 constexpr int kAccountInfoChanged = 18;
 
+QString &storeDirectory()
+{
+    static QString directory;
+    return directory;
+}
+
 bool onGuiThread(const QObject *object)
 {
     return QThread::currentThread() == object->thread();
@@ -74,9 +80,19 @@ FEffectInstallerCommunicatorHelper::~FEffectInstallerCommunicatorHelper()
     delete m_waiting.data();
 }
 
+FExtractPackWaitingDialog *FEffectInstallerCommunicatorHelper::waitingDialog() const
+{
+    return m_waiting;
+}
+
 int FEffectInstallerCommunicatorHelper::removeMarkedPackages()
 {
     return KvEffectPackUtility::removeMarkedPackages();
+}
+
+void FEffectInstallerCommunicatorHelper::setStoreDirectory(const QString &directory)
+{
+    storeDirectory() = directory;
 }
 
 void FEffectInstallerCommunicatorHelper::start()
@@ -93,8 +109,15 @@ void FEffectInstallerCommunicatorHelper::connectLink()
         return;
     m_client = new KvCommunicatorClient(this);
     connect(m_client, &KvCommunicatorClient::sigRecveMsg, this, &FEffectInstallerCommunicatorHelper::slotRecvMsg);
-    m_client->ConnectToServer(kStoreChannel);
-    m_client->SendMsg(KvCommand::KorvaneStart, {QStringLiteral("0")}, false);
+    // A store the editor started speaks first over the editor's own channel.
+    connect(KvCommunicatorServer::GetInstance(), &KvCommunicatorServer::sigReceveMsgFrom, this,
+            &FEffectInstallerCommunicatorHelper::slotRecvMsg);
+    // A store that does not run is not greeted: it greets the editor when it
+    // starts (and a send to nobody would only be an error in the log).
+    if (isStoreRunning()) {
+        m_client->ConnectToServer(kStoreChannel);
+        m_client->SendMsg(KvCommand::KorvaneStart, {QStringLiteral("0")}, false);
+    }
     IKvAccountService::getInstance()->addObserver(this);
     m_observing = true;
     // The link ends with the application, before the services go.
@@ -124,8 +147,8 @@ void FEffectInstallerCommunicatorHelper::sendCommand(const QString &command, con
         KV_LOG_INFO("effect store not running; \"%s\" dropped", KV_CSTR(command));
         return;
     }
-    const QString path =
-        QDir::cleanPath(QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(), kStoreExecutable));
+    const QString directory = storeDirectory().isEmpty() ? QCoreApplication::applicationDirPath() : storeDirectory();
+    const QString path = QDir::cleanPath(QStringLiteral("%1/%2").arg(directory, kStoreExecutable));
     KV_LOG_INFO("starting the effect store: %s", KV_CSTR(path));
     KvCommunicatorServer::GetInstance()->StartProcess(path, contents, true, true);
 }

@@ -54,10 +54,14 @@ public:
 
     void onTCIDEvent(const KvTCIDEvent &event) override;
 
+    // Where "StockyardService.exe" is; empty (the default) for the
+    // editor's own folder. For tests and development layouts.
+    static void setStoreDirectory(const QString &directory);
+
     // Account information text as the store gets it.
     static QString accountInfo();
 
-    FExtractPackWaitingDialog *waitingDialog() const { return m_waiting; }
+    FExtractPackWaitingDialog *waitingDialog() const;
 
 public slots:
     void slotRecvMsg(const QString &text);

@@ -1,7 +1,9 @@
 #include "KorvanePageMgr.h"
 
 #include "FAccountSession.h"
+#include "FCBSUpdater.h"
 #include "FCreativeHelperLink.h"
+#include "FEffectInstallerCommunicatorHelper.h"
 #include "FForwardedOpenHandler.h"
 #include "FKorvaneIniSettings.h"
 #include "FLowMemorySwitch.h"
@@ -34,6 +36,8 @@
 #include "KvCommunicatorCommands.h"
 #include "KvConfig.h"
 #include "KvEventTrackingProxy.h"
+#include "KvLocale.h"
+#include "KvStockyardUrlHelper.h"
 #include "KvProjectSuffixHelper.h"
 #include "KvTrackEvents.h"
 #include "KvUtility.h"
@@ -49,6 +53,8 @@ namespace {
 constexpr int kInstantModeUrlType = 25;
 // Value handed to the upgrade module when the user asks for an update.
 constexpr int kUserAskedUpdate = 2;
+// The web-address request of the effect store page.
+constexpr int kStorePageRequest = 2;
 
 } // namespace
 
@@ -543,8 +549,22 @@ void KorvanePageMgr::slotVendaraEffect()
 {
     if (!FPageNotices::ensureOnline(currentPageWidget()))
         return;
-    const QString url = KvConfig::Instance()->GetCBSUrl(QStringLiteral("EffectStorePage"));
-    KV_LOG_INFO("effect store page: %s", url.isEmpty() ? "(none configured)" : KV_CSTR(url));
+    FEffectInstallerCommunicatorHelper *store = FEffectInstallerCommunicatorHelper::instance();
+    // A store that starts now is told the interface language as well.
+    const bool wasRunning = store->isStoreRunning();
+    FCBSUpdater *updater = createCBSUpdater(this);
+    connect(updater, &FCBSUpdater::sigTargetUrlFinished, this,
+            [updater, wasRunning](int, bool succeed, const QString &targetUrl) {
+                KV_LOG_INFO("FCBSUpdater::VendaraEffectsPageUrl Success=%s, url=%s", succeed ? "true" : "false",
+                            KV_CSTR(targetUrl));
+                QStringList contents{succeed ? targetUrl : KvStockyardUrlHelper::downloadPage()};
+                if (!wasRunning)
+                    contents << QString::number(KvLocale::instance()->languageType());
+                FEffectInstallerCommunicatorHelper::instance()->sendCommand(QString(KvCommand::EffectstoreReopen),
+                                                                            contents);
+                updater->deleteLater();
+            });
+    updater->requestTargetUrl(kStorePageRequest, QStringLiteral("EffectStorePage"));
 }
 
 void KorvanePageMgr::slotExportTimeline(int exportType, int exportMode)

@@ -1,0 +1,8 @@
+#include "KvStockyardUrlHelper.h"
+
+#include "KvConfig.h"
+
+QString KvStockyardUrlHelper::downloadPage()
+{
+    return KvConfig::Instance()->GetCBSUrl(QStringLiteral("StockMediaDownloadPage"));
+}
