@@ -48,7 +48,7 @@ void FTavrinPageHost::onEvent(quint32 task, const KvIPCEventPtr &event)
         createPage(task, params);
         break;
     case KvIPC::EventTaskClose:
-        closePage(task, false);
+        closePage(task);
         break;
     case KvIPC::EventGoBack:
         if (auto *login = qobject_cast<FTavrinLoginPage *>(m_pages.value(task).data()))
@@ -70,7 +70,7 @@ void FTavrinPageHost::onEvent(quint32 task, const KvIPCEventPtr &event)
         // Signed in: the login page is done and goes away.
         if (state == 6) {
             login->showResult(true);
-            closePage(task, true);
+            finishPage(task);
         } else if (type == 3) {
             login->showResult(false);
         }
@@ -131,15 +131,21 @@ void FTavrinPageHost::createPage(quint32 task, const QJsonObject &params)
     }
 }
 
-void FTavrinPageHost::closePage(quint32 task, bool tellEditor)
+void FTavrinPageHost::finishPage(quint32 task)
+{
+    // A page that is done only says so: its window may sit in the editor's
+    // window, which lets go of it before it closes the task.
+    m_client->sendEvent(task, KvIPCEvent(KvIPC::EventTaskClosed));
+    KV_LOG_INFO("task %u done", task);
+}
+
+void FTavrinPageHost::closePage(quint32 task)
 {
     const QPointer<QWidget> page = m_pages.take(task);
     if (page) {
         page->removeEventFilter(this);
         page->deleteLater();
     }
-    if (tellEditor)
-        m_client->sendEvent(task, KvIPCEvent(KvIPC::EventTaskClosed));
     KV_LOG_INFO("task %u closed", task);
 }
 
@@ -149,7 +155,7 @@ bool FTavrinPageHost::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Close) {
         const QVariant task = watched->property(kTaskProperty);
         if (task.isValid())
-            QTimer::singleShot(0, this, [this, id = task.toUInt()] { closePage(id, true); });
+            QTimer::singleShot(0, this, [this, id = task.toUInt()] { finishPage(id); });
     }
     return QObject::eventFilter(watched, event);
 }

@@ -30,7 +30,8 @@ protected:
 
 private:
     void createPage(quint32 task, const QJsonObject &params);
-    void closePage(quint32 task, bool tellEditor);
+    void finishPage(quint32 task);
+    void closePage(quint32 task);
     void applySkin(const QJsonObject &params);
     void applyProxy(const QJsonObject &params);
 

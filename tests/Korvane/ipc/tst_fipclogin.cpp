@@ -88,6 +88,10 @@ private slots:
         QCOMPARE(log.count("Login spend "), 1);
         QCOMPARE(log.count("Auth state changed, result: 0, oldState: 0, newState: 6"), 1);
         QCOMPARE(log.count("Login end."), 1);
+        // The page sits in the dialog where the window system allows it.
+        const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+        QCOMPARE(log.count("embedded: yes"), x11 ? 1 : 0);
+        QCOMPARE(log.count("cannot be embedded"), x11 ? 0 : 1);
         QVERIFY2(log.errors().isEmpty(), qPrintable(log.errors().join('\n')));
 
         // The helper was told the proxy and skin before its page, and signed in on the form.

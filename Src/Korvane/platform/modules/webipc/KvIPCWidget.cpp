@@ -58,6 +58,13 @@ void KvIPCWidget::processEvent(KvIPCEvent *event)
         emit sigPageLoaded(event->params().value(QStringLiteral("ok")).toBool());
         break;
     case KvIPC::EventTaskClosed:
+        // Let go of the page's window while it still exists; the helper
+        // destroys it once the task is closed.
+        if (m_container) {
+            delete m_container;
+            m_container = nullptr;
+            showStatus(QString());
+        }
         if (m_task) {
             disconnect(m_task, nullptr, this, nullptr);
             m_task->close();
