@@ -75,6 +75,9 @@ IKvIPCTask *FIPCServer::createTask(int kind, const KvIPCUITaskArguments &argumen
 {
     if (!m_started)
         return nullptr;
+    // The proxy can be changed in the editor's proxy dialog at any time;
+    // each page starts with the current one.
+    sendProxy();
     return getServer()->createTask(kind, arguments);
 }
 
@@ -89,9 +92,11 @@ void FIPCServer::sendSkin()
 
 void FIPCServer::sendProxy()
 {
-    const QList<QNetworkProxy> proxies =
-        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(QUrl(QStringLiteral("https://example.com"))));
-    const QNetworkProxy proxy = proxies.value(0);
+    // The proxy set in the editor, else the desktop's.
+    QNetworkProxy proxy = QNetworkProxy::applicationProxy();
+    if (proxy.type() == QNetworkProxy::DefaultProxy)
+        proxy = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(QUrl(QStringLiteral("https://example.com"))))
+                    .value(0);
     getServer()->sendEvent(
         FIPCProxyEvent(int(proxy.type()), proxy.hostName(), proxy.port(), proxy.user(), proxy.password()));
 }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -54,6 +55,7 @@ private slots:
         FIPCServer::release();
         IKvAccountService::getInstance()->logout();
         qunsetenv("KV_TAVRIN_SIGN_IN");
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::DefaultProxy));
     }
 
     void signsInThroughTheHelper()
@@ -69,6 +71,8 @@ private slots:
         FIPCServer *server = FIPCServer::instance();
         getServer()->configure(KvIPCProcessArguments(helper));
         QVERIFY(server->start());
+        // Set after the start: the page still gets it.
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "proxy.test", 3128));
         // Whatever happens, the modal loop ends.
         QTimer guard;
         guard.setSingleShot(true);
@@ -96,7 +100,7 @@ private slots:
 
         // The helper was told the proxy and skin before its page, and signed in on the form.
         const QString helperLog = readFile(install.filePath(QStringLiteral("Log/Tavrin.log")));
-        const int proxy = helperLog.indexOf(QStringLiteral("proxy type"));
+        const int proxy = helperLog.indexOf(QStringLiteral("proxy type %1, proxy.test:3128").arg(int(QNetworkProxy::HttpProxy)));
         const int skin = helperLog.indexOf(QStringLiteral("skin "));
         const int page = helperLog.indexOf(QStringLiteral("task 1: page https://account.tessaracorp.com/login, 435x600"));
         QVERIFY2(proxy >= 0 && skin >= 0 && page > proxy && page > skin, qPrintable(helperLog));
