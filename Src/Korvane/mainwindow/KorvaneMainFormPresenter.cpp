@@ -108,10 +108,16 @@ bool KorvaneMainFormPresenter::dispatchMessage(KvMessage *message)
     case KvMainFormMsg::VoiceOverRecord:
         d->startVoiceOverRecording();
         return true;
-    case KvMainFormMsg::AutoRenderFolderChanged:
-        if (data && data->data().toBool())
+    case KvMainFormMsg::AutoRenderFolderChanged: {
+        // The Performance page sends its four change flags and the previous
+        // folder; the first flag is the folder's. A plain bool means the same.
+        const QVariant payload = data ? data->data() : QVariant();
+        const bool folderChanged =
+            payload.type() == QVariant::List ? payload.toList().value(0).toBool() : payload.toBool();
+        if (folderChanged)
             d->processAutoRenderFolderChanged();
         return false;
+    }
     case KvEditingMessageId::ShowPropertyPanel:
         emit sigShowPropertyPanel(true);
         return false;
