@@ -24,6 +24,10 @@
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <unistd.h>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -44,18 +48,36 @@ qint64 statusKiB(const char *field)
     return -1;
 }
 
+qint64 residentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    return statm.readLine().split(' ').value(1).toLongLong() * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 // Runs `work` and answers the peak resident growth over the resident size
-// before it, in KiB.
+// before it, in KiB: the kernel's peak figure (reset first) and a 2 ms
+// sampler, whichever is higher.
 qint64 peakGrowthKiB(const std::function<void()> &work)
 {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly)) {
-        clear.write("5"); // resets the peak to the current resident size
-        clear.close();
-    }
-    const qint64 before = statusKiB("VmRSS:");
+    // "5" resets the peak to the current resident size.
+    if (!clear.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || clear.write("5") != 1)
+        std::fprintf(stderr, "cannot reset the peak resident size: %s\n", qPrintable(clear.errorString()));
+    const qint64 before = residentKiB();
+    std::atomic<bool> done{false};
+    std::atomic<qint64> sampled{before};
+    std::thread sampler([&] {
+        while (!done) {
+            sampled = qMax(sampled.load(), residentKiB());
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
     work();
-    return statusKiB("VmHWM:") - before;
+    done = true;
+    sampler.join();
+    return qMax(statusKiB("VmHWM:"), sampled.load()) - before;
 }
 
 struct Figures
@@ -131,6 +153,8 @@ int main(int argc, char **argv)
     KvOssSdk::InitializeSdk();
     Figures ours, curl, md5Time, ourGrowth, zipTime, zipGrowth;
     bool allStored = true;
+    qint64 firstGrowthKiB = 0;
+    qint64 firstZipGrowthKiB = 0;
     for (int run = 0; run <= runCount; ++run) {
         const bool warmUp = run == 0;
         auto upload = [&] {
@@ -153,13 +177,17 @@ int main(int argc, char **argv)
                         std::fprintf(stderr, "upload failed: %s %s\n", qPrintable(outcome.error.code),
                                      qPrintable(outcome.error.message));
                 }));
+                // The thread's stack counts too: it is made inside the measurement.
                 worker->start();
                 worker->wait();
             });
             allStored = allStored && stored;
+            // The first upload meets no memory a previous one left to reuse.
+            if (warmUp)
+                firstGrowthKiB = growth;
             if (!warmUp) {
                 ours.values.push_back(clock.elapsed());
-                ourGrowth.values.push_back(growth / 1024.0);
+                ourGrowth.values.push_back(double(growth));
             }
         };
         auto curlUpload = [&] {
@@ -193,9 +221,11 @@ int main(int argc, char **argv)
         clock.start();
         const QString zip = dir.filePath(QStringLiteral("Log_2.zip"));
         const qint64 growth = peakGrowthKiB([&] { KvQuaZip::compressFiles(zip, {logFile}, 0); });
+        if (warmUp)
+            firstZipGrowthKiB = growth;
         if (!warmUp) {
             zipTime.values.push_back(clock.elapsed());
-            zipGrowth.values.push_back(growth / 1024.0);
+            zipGrowth.values.push_back(double(growth));
         }
         QFile::remove(zip);
     }
@@ -204,19 +234,19 @@ int main(int argc, char **argv)
     server.waitForFinished();
 
     const double ratio = ours.median() / qMax(1.0, curl.median());
-    const double peak = *std::max_element(ourGrowth.values.begin(), ourGrowth.values.end());
-    const double zipPeak = *std::max_element(zipGrowth.values.begin(), zipGrowth.values.end());
+    const double peak = qMax<double>(firstGrowthKiB, *std::max_element(ourGrowth.values.begin(), ourGrowth.values.end())) / 1024.0;
+    const double zipPeak = qMax<double>(firstZipGrowthKiB, *std::max_element(zipGrowth.values.begin(), zipGrowth.values.end())) / 1024.0;
     std::printf("%lld MiB, %d runs after one warm-up, median (min-max)\n", sizeMiB, runCount);
     std::printf("upload (storage client)   %s\n", qPrintable(ours.text("ms")));
     std::printf("upload (curl)             %s\n", qPrintable(curl.text("ms")));
-    std::printf("  of which Content-MD5    %s\n", qPrintable(md5Time.text("ms")));
-    std::printf("upload memory growth      %s\n", qPrintable(ourGrowth.text("MiB")));
+    std::printf("Content-MD5 alone         %s\n", qPrintable(md5Time.text("ms")));
+    std::printf("upload peak memory growth %lld KiB first, then %s\n", firstGrowthKiB, qPrintable(ourGrowth.text("KiB")));
     std::printf("zip of a %lld MiB log      %s\n", sizeMiB, qPrintable(zipTime.text("ms")));
-    std::printf("zip memory growth         %s\n", qPrintable(zipGrowth.text("MiB")));
+    std::printf("zip peak memory growth    %lld KiB first, then %s\n", firstZipGrowthKiB, qPrintable(zipGrowth.text("KiB")));
     const bool timeOk = ratio <= 1.5;
     const bool memoryOk = peak < 10.0 && zipPeak < 10.0;
     std::printf("target upload within 1.5 x curl: %.2f x %s\n", ratio, timeOk ? "met" : "MISSED");
-    std::printf("target growth under 10 MiB: upload %.1f, zip %.1f MiB %s\n", peak, zipPeak, memoryOk ? "met" : "MISSED");
+    std::printf("target peak growth under 10 MiB: upload %.2f, zip %.2f MiB %s\n", peak, zipPeak, memoryOk ? "met" : "MISSED");
     if (!allStored)
         std::printf("an upload was refused by the server\n");
     return timeOk && memoryOk && allStored ? 0 : 1;

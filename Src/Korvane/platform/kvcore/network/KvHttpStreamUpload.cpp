@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 constexpr qint64 kBlockSize = 256 * 1024;
@@ -149,7 +151,9 @@ KvHttpResponse KvHttpStreamUpload::send(const QByteArray &verb, const QUrl &url,
         head += header.first + ": " + header.second + "\r\n";
     head += "\r\n";
 
-    QSslSocket socket;
+    // A plain socket for http: a TLS one would load the TLS library for nothing.
+    std::unique_ptr<QTcpSocket> socketOwner(secure ? new QSslSocket : new QTcpSocket);
+    QTcpSocket &socket = *socketOwner;
     QEventLoop loop;
     ResponseParser parser;
     qint64 sent = 0;
@@ -187,31 +191,35 @@ KvHttpResponse KvHttpStreamUpload::send(const QByteArray &verb, const QUrl &url,
         headSent = true;
         feed();
     };
-    QObject::connect(&socket, secure ? &QSslSocket::encrypted : &QSslSocket::connected, &loop, connected);
-    QObject::connect(&socket, &QSslSocket::bytesWritten, &loop, feed);
-    QObject::connect(&socket, &QSslSocket::encryptedBytesWritten, &loop, feed);
-    QObject::connect(&socket, &QSslSocket::readyRead, &loop, [&] {
+    QObject::connect(&socket, &QTcpSocket::bytesWritten, &loop, feed);
+    if (auto *ssl = qobject_cast<QSslSocket *>(&socket)) {
+        QObject::connect(ssl, &QSslSocket::encrypted, &loop, connected);
+        QObject::connect(ssl, &QSslSocket::encryptedBytesWritten, &loop, feed);
+        QObject::connect(ssl, QOverload<const QList<QSslError> &>::of(&QSslSocket::sslErrors), &loop,
+                         [&](const QList<QSslError> &errors) { finish(errors.value(0).errorString()); });
+    } else {
+        QObject::connect(&socket, &QTcpSocket::connected, &loop, connected);
+    }
+    QObject::connect(&socket, &QTcpSocket::readyRead, &loop, [&] {
         progressed();
         if (!parser.feed(socket.readAll(), response))
             finish(response.error);
         else if (parser.isComplete())
             finish(QString());
     });
-    QObject::connect(&socket, &QSslSocket::disconnected, &loop, [&] {
+    QObject::connect(&socket, &QTcpSocket::disconnected, &loop, [&] {
         if (!parser.feed(socket.readAll(), response))
             return finish(response.error);
         parser.closed();
         finish(QStringLiteral("the connection closed before a complete answer"));
     });
-    QObject::connect(&socket, &QSslSocket::errorOccurred, &loop, [&](QAbstractSocket::SocketError error) {
+    QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop, [&](QAbstractSocket::SocketError error) {
         // Handled with the disconnection, where an answer without a length
         // ends.
         if (error == QAbstractSocket::RemoteHostClosedError)
             return;
         finish(socket.errorString());
     });
-    QObject::connect(&socket, QOverload<const QList<QSslError> &>::of(&QSslSocket::sslErrors), &loop,
-                     [&](const QList<QSslError> &errors) { finish(errors.value(0).errorString()); });
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &loop,
@@ -221,8 +229,8 @@ KvHttpResponse KvHttpStreamUpload::send(const QByteArray &verb, const QUrl &url,
 
     limit.start(qMax(1, timeoutMs));
     progressed();
-    if (secure)
-        socket.connectToHostEncrypted(url.host(), quint16(url.port(defaultPort)));
+    if (auto *ssl = qobject_cast<QSslSocket *>(&socket))
+        ssl->connectToHostEncrypted(url.host(), quint16(url.port(defaultPort)));
     else
         socket.connectToHost(url.host(), quint16(url.port(defaultPort)));
     // Returns at once when the thread was told to exit.
