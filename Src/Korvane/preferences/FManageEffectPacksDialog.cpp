@@ -24,6 +24,8 @@ FManageEffectPacksDialog::FManageEffectPacksDialog(QWidget *parent)
 
     QPushButton *remove = addButton(QString(), DeleteSelected, true);
     remove->setFixedWidth(kDeleteWidth);
+    // The long label needs the width the skin's padding would take.
+    remove->setStyleSheet(QStringLiteral("padding-left: 2px; padding-right: 2px;"));
     // Deleting works in place: the button must not end the dialog.
     disconnect(remove, &QPushButton::clicked, this, nullptr);
     connect(remove, &QPushButton::clicked, m_panel, &FManageEffectPacksPanel::slotDeleteSelected);

@@ -45,6 +45,8 @@ FManageEffectPacksPanel::FManageEffectPacksPanel(QWidget *parent)
     m_hint->setObjectName(QStringLiteral("FManageEffectPacksPanel_Hint"));
     m_hint->setWordWrap(true);
     m_hint->setFixedSize(kContentWidth, kHintHeight);
+    // Two lines must hold the whole hint in its fixed box.
+    m_hint->setStyleSheet(QStringLiteral("font-size: 12px;"));
     m_table->setObjectName(QStringLiteral("FStanderTableWidget"));
     m_table->setFixedSize(kContentWidth, kTableHeight);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -146,7 +146,7 @@ void KvMediaProxyService::copyProxyFiles(const QString &fromFolder, const QStrin
 
 void KvMediaProxyService::deleteAllProxyFiles(DeleteCallback callback)
 {
-    // Read on the caller's thread: the settings store is not for workers.
+    // Read when asked: the folder the user saw is the one cleaned.
     const QString folder = KvAppSettings::GetInstance()->GetSettings().GetPerformanceSettings().GetProxyFileFolder();
     KV_LOG_INFO("delete the proxy files of \"%s\"", KV_CSTR(folder));
     const int generation = m_generation.load();
