@@ -13,6 +13,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
+#include <QPixmap>
+#include <QComboBox>
 #include <QCursor>
 #include <QFile>
 #include <QMenu>
@@ -105,6 +108,11 @@ int FMainFormScriptDriver::run(const QString &step)
     } else if (verb == QLatin1String("message")) {
         KvMessage message(argument.toInt());
         m_form->sendMessageToScene(&message);
+    } else if (verb == QLatin1String("text")) {
+        logText(argument);
+    } else if (verb == QLatin1String("grab")) {
+        if (!m_form->window()->grab().save(argument))
+            KV_LOG_ERROR("ui script: cannot save the window picture to %s", KV_CSTR(argument));
     } else if (verb == QLatin1String("wait")) {
         return qMax(0, argument.toInt());
     } else if (verb == QLatin1String("close")) {
@@ -115,6 +123,31 @@ int FMainFormScriptDriver::run(const QString &step)
         KV_LOG_ERROR("ui script: unknown step %s", KV_CSTR(step));
     }
     return 0;
+}
+
+void FMainFormScriptDriver::logText(const QString &objectName)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    QObject *found = modal ? modal->findChild<QObject *>(objectName) : nullptr;
+    if (!found)
+        found = m_form->findChild<QObject *>(objectName);
+    QString text;
+    if (auto *menu = qobject_cast<QMenu *>(found))
+        text = menu->title();
+    else if (auto *button = qobject_cast<QAbstractButton *>(found))
+        text = button->text();
+    else if (auto *label = qobject_cast<QLabel *>(found))
+        text = label->text();
+    else if (auto *combo = qobject_cast<QComboBox *>(found))
+        text = combo->currentText();
+    else if (auto *action = qobject_cast<QAction *>(found))
+        text = action->text();
+    else if (auto *widget = qobject_cast<QWidget *>(found))
+        text = widget->windowTitle();
+    if (!found)
+        KV_LOG_ERROR("ui script: no %s to read", KV_CSTR(objectName));
+    else
+        KV_LOG_INFO("ui script: text of %s: %s", KV_CSTR(objectName), KV_CSTR(text));
 }
 
 // What the shortcut machinery of the window system does with a key press:

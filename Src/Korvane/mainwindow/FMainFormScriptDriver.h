@@ -21,6 +21,9 @@ class KorvaneMainForm;
 //                          widget of that name (given the focus first), or on
 //                          the focused widget, as a user's key press arrives
 //   message <code>         send a plain message to the scene
+//   text <object name>     log the text of that menu, button, label or combo box
+//                          (a modal dialog's first)
+//   grab <path>            save a picture of the editing window
 //   wait <ms>              pause
 //   close                  close the window as the user would
 class FMainFormScriptDriver : public QObject
@@ -39,6 +42,7 @@ private:
     void next();
     int run(const QString &step);
     void runActionLater(int id);
+    void logText(const QString &objectName);
     // The time the next step waits.
     int pressKeys(const QString &keys, const QString &objectName);
 

@@ -5,6 +5,7 @@
 #include "FMainPlayerPresenter.h"
 #include "FMaskManager.h"
 #include "FQuickStartMgr.h"
+#include "FSettingDialog.h"
 #include "FThirdPartyCloud.h"
 #include "FTimelineModulePresenter.h"
 #include "FTimelineModuleWidget.h"
@@ -429,9 +430,13 @@ void KorvaneMainForm::slotShowPropertyPanel(bool show)
 
 void KorvaneMainForm::slotShowPreferencesDialog(int tabIndex)
 {
-    // The preferences dialog comes with the preferences; until then the
-    // request is only noted.
     KV_LOG_INFO("preferences asked for on tab %d", tabIndex);
+    FSettingDialog dialog(this);
+    if (tabIndex != 0)
+        dialog.SetCurrentTab(tabIndex);
+    if (dialog.DoModal())
+        FThirdPartyCloud::setDownloadFileStorePath(
+            KvAppSettings::GetInstance()->GetSettings().GetFolderSettings().GetThirdPartyCloudFileFolder());
 }
 
 void KorvaneMainForm::slotInitCaddyMsgFinished()

@@ -11,6 +11,8 @@
 #include "KvMenuTracking.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QDir>
 
 namespace {
@@ -55,6 +57,26 @@ KorvaneMenuBar::KorvaneMenuBar(KorvaneTitleBarPresenter *presenter, QWidget *par
 }
 
 KorvaneMenuBar::~KorvaneMenuBar() = default;
+
+void KorvaneMenuBar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMenuBar::changeEvent(event);
+}
+
+void KorvaneMenuBar::retranslate()
+{
+    setAccessibleName(tr("Menu Bar"));
+    // Every menu keeps its English title as its tracking name.
+    for (KvMenu *menu : findChildren<KvMenu *>()) {
+        const QByteArray source = menu->property("trackName").toString().toUtf8();
+        if (!source.isEmpty())
+            menu->setTitle(QCoreApplication::translate("KorvaneMenuBar", source.constData()));
+    }
+    if (auto *vertical = findChild<QAction *>(QStringLiteral("KorvaneMenuBar_VerticalScreen")))
+        vertical->setText(tr("Vertical Screen Layout"));
+}
 
 KvMenu *KorvaneMenuBar::addTopMenu(const QString &title, const QString &trackName, const char *objectName)
 {

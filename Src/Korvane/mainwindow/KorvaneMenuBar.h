@@ -62,7 +62,12 @@ public slots:
     void slotMenuClickedTrackEvent(QAction *action);
     void slotRecentPrjMenuClickedTrackEvent(QAction *action);
 
+protected:
+    // A new catalogue: the menu titles follow (the actions follow the locale's signal).
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     // `ids` in order; kBar is a separator.
     static constexpr int kBar = -1;
     KvMenu *addTopMenu(const QString &title, const QString &trackName, const char *objectName);

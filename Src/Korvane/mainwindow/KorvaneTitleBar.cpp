@@ -169,6 +169,17 @@ int KorvaneTitleBar::availableNameWidth() const
            - m_toolButtons->width();
 }
 
+void KorvaneTitleBar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_titleText->setText(tr("Korvane"));
+        if (auto *overflow = m_menuBar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button")))
+            overflow->setAccessibleName(tr("More Menus"));
+        updateProjectNameText();
+    }
+    QFrame::changeEvent(event);
+}
+
 void KorvaneTitleBar::updateProjectNameText()
 {
     const QString text =

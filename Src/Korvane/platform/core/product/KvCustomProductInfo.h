@@ -12,4 +12,9 @@ public:
     // The name shown in message titles: the partner's product name, else
     // "Tessaracorp Korvane X".
     static QString FGetProductName();
+    // Whether the language list of the preferences offers `languageType`:
+    // the languages the editor has a catalogue for (English always), less
+    // those a partner build leaves out ("HiddenLanguages" of [Product], ids
+    // separated by spaces).
+    static bool FCheckLanguageNeedDisplay(int languageType);
 };

@@ -64,6 +64,66 @@ KvSkinPalette KvSkinPalette::dark()
     };
     for (const auto &entry : colors)
         palette.setColor(QString::fromLatin1(entry.token), entry.color);
+    palette.m_name = QStringLiteral("dark");
+    return palette;
+}
+
+KvSkinPalette KvSkinPalette::light()
+{
+    KvSkinPalette palette;
+    const struct
+    {
+        const char *token;
+        QColor color;
+    } colors[] = {
+        {"windowBg", QColor(0xf4, 0xf5, 0xf7)},
+        {"sideBg", QColor(0xec, 0xee, 0xf1)},
+        {"surfaceBg", QColor(0xff, 0xff, 0xff)},
+        {"cardBg", QColor(0xff, 0xff, 0xff)},
+        {"viewBg", QColor(0xf0, 0xf1, 0xf4)},
+        {"videoBg", QColor(0x00, 0x00, 0x00)},
+        {"line", QColor(0xdc, 0xdf, 0xe5)},
+        {"cardBorder", QColor(0xd8, 0xdb, 0xe2)},
+        {"cardHoverBg", QColor(0xf0, 0xf2, 0xf6)},
+        {"cardHoverBorder", QColor(0xb8, 0xbe, 0xca)},
+        {"controlBg", QColor(0xff, 0xff, 0xff)},
+        {"controlBorder", QColor(0xc9, 0xce, 0xd7)},
+        {"controlHoverBg", QColor(0xf0, 0xf2, 0xf6)},
+        {"controlHoverBorder", QColor(0xa9, 0xb0, 0xbd)},
+        {"controlPressedBg", QColor(0xe3, 0xe6, 0xeb)},
+        {"controlDisabledBg", QColor(0xee, 0xef, 0xf2)},
+        {"itemHoverBg", QColor(0xe9, 0xec, 0xf1)},
+        {"itemSelectedBg", QColor(0xdd, 0xe2, 0xea)},
+        {"scrollHandle", QColor(0xc4, 0xc9, 0xd2)},
+        {"scrollHandleHover", QColor(0xa7, 0xae, 0xba)},
+        {"text", QColor(0x2a, 0x2e, 0x36)},
+        {"textBright", QColor(0x1c, 0x1f, 0x25)},
+        {"textStrong", QColor(0x0b, 0x0c, 0x0f)},
+        {"textMuted", QColor(0x5b, 0x63, 0x72)},
+        {"textDim", QColor(0x7d, 0x85, 0x93)},
+        {"textDisabled", QColor(0xa4, 0xaa, 0xb5)},
+        {"accent", QColor(0xe8, 0x43, 0x48)},
+        {"accentHover", QColor(0xf0, 0x5a, 0x5f)},
+        {"accentPressed", QColor(0xcc, 0x36, 0x3b)},
+        {"accentText", QColor(0xff, 0xff, 0xff)},
+        {"success", QColor(0x1f, 0x9d, 0x66)},
+        {"failure", QColor(0xd9, 0x36, 0x3b)},
+        {"warning", QColor(0xc7, 0x7c, 0x0a)},
+        {"badge", QColor(0xe8, 0x43, 0x48)},
+        {"toastBg", QColor(0x2b, 0x30, 0x3b, 0xf2)},
+        {"tipBg", QColor(0xff, 0xff, 0xff)},
+        {"tipBorder", QColor(0xc9, 0xce, 0xd7)},
+        {"shade", QColor(0x00, 0x00, 0x00, 0x66)},
+        {"guideHighlight", QColor(0xe8, 0x43, 0x48)},
+        {"icon", QColor(0x4a, 0x50, 0x5c)},
+        {"iconHover", QColor(0x0b, 0x0c, 0x0f)},
+        {"iconDisabled", QColor(0xa4, 0xaa, 0xb5)},
+        {"iconChecked", QColor(0xe8, 0x43, 0x48)},
+        {"iconContrast", QColor(0xff, 0xff, 0xff)},
+    };
+    for (const auto &entry : colors)
+        palette.setColor(QString::fromLatin1(entry.token), entry.color);
+    palette.m_name = QStringLiteral("light");
     return palette;
 }
 

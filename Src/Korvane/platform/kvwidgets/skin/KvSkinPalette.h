@@ -14,6 +14,10 @@ class KvSkinPalette
 public:
     // The editor's dark look, the one the start page introduced.
     static KvSkinPalette dark();
+    // The light look: the same tokens, light surfaces and dark text.
+    static KvSkinPalette light();
+    // "dark" or "light" for the two above, empty for any other palette.
+    QString name() const { return m_name; }
 
     // An invalid colour (and an error line) for a token the palette lacks.
     QColor color(const QString &token) const;
@@ -27,4 +31,5 @@ public:
 
 private:
     QMap<QString, QColor> m_colors;
+    QString m_name;
 };

@@ -38,6 +38,11 @@ void FThirdPartyCloud::setCloseResultForTest(bool result)
     g_closeResult = result;
 }
 
+void FThirdPartyCloud::setDownloadFileStorePath(const QString &folder)
+{
+    instance()->setDownloadFolder(folder);
+}
+
 void FThirdPartyCloud::setDownloadFolder(const QString &folder)
 {
     m_folder = folder;

@@ -26,6 +26,9 @@ public:
 
     // Where fetched files land; made when the first download starts.
     void setDownloadFolder(const QString &folder);
+    // The same for the process's importer (the preferences' folder for
+    // downloads from other apps).
+    static void setDownloadFileStorePath(const QString &folder);
     QString downloadFolder() const { return m_folder; }
 
     // Starts fetching `url` (http or https) into the download folder under

@@ -17,6 +17,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +75,17 @@ QScrollBar:vertical { background: transparent; width: 8px; }
 QScrollBar::handle:vertical { background: @scrollHandle; border-radius: 4px; min-height: 24px; }
 QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
 )";
+
+// The English text a widget was built with, so that a language change can
+// look it up again in the catalogue.
+const char *const kSourceText = "kvSourceText";
+
+template <class Widget>
+Widget *remembered(Widget *widget, const char *source)
+{
+    widget->setProperty(kSourceText, QString::fromUtf8(source));
+    return widget;
+}
 
 QPushButton *linkButton(const QString &text, const QString &name, QWidget *parent)
 {
@@ -160,12 +173,12 @@ QWidget *FProductHomePage::buildHeader()
     header->setFixedHeight(52);
     auto *mark = new QLabel(QStringLiteral("\u25B6"), header);
     mark->setObjectName(QStringLiteral("FProductHomePage_LogoMark"));
-    auto *logo = new QLabel(tr("Korvane X"), header);
+    auto *logo = remembered(new QLabel(tr("Korvane X"), header), "Korvane X");
     logo->setObjectName(QStringLiteral("FProductHomePage_Logo"));
 
     m_loginLink = linkButton(tr("Log in"), QStringLiteral("FProductHomePage_LoginLink"), header);
-    m_logoutLink = linkButton(tr("Log out"), QStringLiteral("FProductHomePage_LogoutLink"), header);
-    QPushButton *update = linkButton(tr("Check for Update"), QStringLiteral("FProductHomePage_UpdateLink"), header);
+    m_logoutLink = remembered(linkButton(tr("Log out"), QStringLiteral("FProductHomePage_LogoutLink"), header), "Log out");
+    QPushButton *update = remembered(linkButton(tr("Check for Update"), QStringLiteral("FProductHomePage_UpdateLink"), header), "Check for Update");
 
     auto *layout = new QHBoxLayout(header);
     layout->setContentsMargins(20, 0, 16, 0);
@@ -189,10 +202,10 @@ QWidget *FProductHomePage::buildSidePanel()
     panel->setObjectName(QStringLiteral("FProductHomePage_SidePanel"));
     panel->setFixedWidth(330);
 
-    auto *newProject = new QPushButton(tr("New Project"), panel);
+    auto *newProject = remembered(new QPushButton(tr("New Project"), panel), "New Project");
     newProject->setObjectName(QStringLiteral("FProductHomePage_NewProjectBtn"));
     newProject->setCursor(Qt::PointingHandCursor);
-    auto *openProject = new QPushButton(tr("Open Project..."), panel);
+    auto *openProject = remembered(new QPushButton(tr("Open Project..."), panel), "Open Project...");
     openProject->setObjectName(QStringLiteral("FProductHomePage_OpenProjectBtn"));
     openProject->setCursor(Qt::PointingHandCursor);
 
@@ -202,7 +215,7 @@ QWidget *FProductHomePage::buildSidePanel()
     m_recentList->setIconSize(kThumbnailSize);
     m_recentList->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_recentList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_emptyRecent = new QLabel(tr("No recent projects yet.\nCreate one to get started."), panel);
+    m_emptyRecent = remembered(new QLabel(tr("No recent projects yet.\nCreate one to get started."), panel), "No recent projects yet.\nCreate one to get started.");
     m_emptyRecent->setObjectName(QStringLiteral("FProductHomePage_EmptyRecent"));
     m_emptyRecent->setAlignment(Qt::AlignCenter);
 
@@ -212,7 +225,7 @@ QWidget *FProductHomePage::buildSidePanel()
     layout->addWidget(newProject);
     layout->addWidget(openProject);
     layout->addSpacing(18);
-    layout->addWidget(sectionTitle(tr("Recent Projects")));
+    layout->addWidget(remembered(sectionTitle(tr("Recent Projects")), "Recent Projects"));
     layout->addWidget(m_recentList, 1);
     layout->addWidget(m_emptyRecent, 1);
 
@@ -228,25 +241,25 @@ QWidget *FProductHomePage::buildMainPanel()
     panel->setObjectName(QStringLiteral("FProductHomePage_MainPanel"));
 
     auto *templateHeader = new QHBoxLayout;
-    templateHeader->addWidget(sectionTitle(tr("Templates")));
+    templateHeader->addWidget(remembered(sectionTitle(tr("Templates")), "Templates"));
     templateHeader->addStretch();
 
     m_templateRow = new QHBoxLayout;
     m_templateRow->setSpacing(16);
-    m_noTemplates = new QLabel(tr("No templates available."), panel);
+    m_noTemplates = remembered(new QLabel(tr("No templates available."), panel), "No templates available.");
     m_noTemplates->setObjectName(QStringLiteral("FProductHomePage_NoTemplates"));
 
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(32, 24, 32, 24);
     layout->setSpacing(14);
-    layout->addWidget(sectionTitle(tr("Tools")));
+    layout->addWidget(remembered(sectionTitle(tr("Tools")), "Tools"));
     layout->addWidget(buildToolRow());
     layout->addSpacing(12);
     layout->addLayout(templateHeader);
     layout->addLayout(m_templateRow);
     layout->addWidget(m_noTemplates);
     layout->addSpacing(12);
-    layout->addWidget(sectionTitle(tr("Explore")));
+    layout->addWidget(remembered(sectionTitle(tr("Explore")), "Explore"));
     layout->addWidget(buildExploreRow());
     layout->addStretch();
     return panel;
@@ -284,8 +297,8 @@ QWidget *FProductHomePage::buildExploreRow()
     m_search->setAccessibleName(tr("Search effects"));
     KvUtility::enableClearButton(m_search, tr("Clear search"));
     m_search->setFixedWidth(300);
-    QPushButton *browse = linkButton(tr("Browse Effects"), QStringLiteral("FProductHomePage_BrowseEffectsLink"), row);
-    QPushButton *tutorials = linkButton(tr("Tutorials"), QStringLiteral("FProductHomePage_TutorialsLink"), row);
+    QPushButton *browse = remembered(linkButton(tr("Browse Effects"), QStringLiteral("FProductHomePage_BrowseEffectsLink"), row), "Browse Effects");
+    QPushButton *tutorials = remembered(linkButton(tr("Tutorials"), QStringLiteral("FProductHomePage_TutorialsLink"), row), "Tutorials");
 
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -439,6 +452,32 @@ void FProductHomePage::slotTemplatesChanged()
     m_templateRow->addStretch();
     // While the folder is still being read, say nothing rather than "none".
     m_noTemplates->setVisible(templates.isEmpty() && !m_presenter->isLoadingTemplates());
+}
+
+void FProductHomePage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void FProductHomePage::retranslate()
+{
+    setWindowTitle(tr("Tessaracorp Korvane X"));
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        const QByteArray source = widget->property(kSourceText).toString().toUtf8();
+        if (source.isEmpty())
+            continue;
+        const QString text = QCoreApplication::translate("FProductHomePage", source.constData());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            label->setText(text);
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            button->setText(text);
+    }
+    m_recentList->setAccessibleName(tr("Recent Projects"));
+    m_search->setPlaceholderText(tr("Search effects..."));
+    m_search->setAccessibleName(tr("Search effects"));
+    slotUserChanged();
 }
 
 void FProductHomePage::slotUserChanged()

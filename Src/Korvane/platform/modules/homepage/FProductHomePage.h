@@ -34,8 +34,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A new catalogue: the page's fixed texts follow.
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     QWidget *buildHeader();
     QWidget *buildSidePanel();
     QWidget *buildMainPanel();
