@@ -35,13 +35,14 @@ QStringList FLogFileFetcher::candidateFiles(const QDate &today) const
 QStringList FLogFileFetcher::fetch()
 {
     const QString archive = archivePath();
+    m_archiveMd5.clear();
     if (!QFileInfo::exists(archive)) {
         const QStringList files = candidateFiles();
         if (files.isEmpty()) {
             KV_LOG_INFO("no log files to upload in %s", KV_CSTR(m_logDir));
             return {};
         }
-        if (!KvQuaZip::compressFiles(archive, files, 0)) {
+        if (!KvQuaZip::compressFiles(archive, files, 0, &m_archiveMd5)) {
             KV_LOG_ERROR("compress Log files zip faild");
             return {};
         }
@@ -50,6 +51,7 @@ QStringList FLogFileFetcher::fetch()
         KV_LOG_INFO("Log File is large than 100M, do not upload and delete direct.");
         if (!QFile::remove(archive))
             KV_LOG_ERROR("cannot remove %s", KV_CSTR(archive));
+        m_archiveMd5.clear();
         return {};
     }
     return {archive};
@@ -58,6 +60,7 @@ QStringList FLogFileFetcher::fetch()
 void FLogFileFetcher::clear()
 {
     const QString archive = archivePath();
+    m_archiveMd5.clear();
     if (!QFileInfo::exists(archive)) {
         KV_LOG_INFO("Log files zip is no exsit");
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -22,10 +23,14 @@ public:
     QStringList candidateFiles(const QDate &today = QDate::currentDate()) const;
     // The files to upload: the archive, or none (each reason logged).
     QStringList fetch();
+    // The MD5 digest (16 bytes) of the archive fetch() just wrote; empty
+    // for an archive left by an earlier run.
+    QByteArray archiveMd5() const { return m_archiveMd5; }
     // Removes the archive after the upload.
     void clear();
 
 private:
     QString m_logDir;
     int m_mode;
+    QByteArray m_archiveMd5;
 };

@@ -52,7 +52,7 @@ void FLogUploadChian::ChianRequest()
     for (const QString &file : files) {
         if (!mayContinue())
             break;
-        if (uploadFile(client, file))
+        if (uploadFile(client, file, file == fetcher.archivePath() ? fetcher.archiveMd5() : QByteArray()))
             logDataReport();
     }
     KV_LOG_INFO("Upload finished, and clear oss client.");
@@ -62,7 +62,7 @@ void FLogUploadChian::ChianRequest()
         endFlashback();
 }
 
-bool FLogUploadChian::uploadFile(const KvOssClient &client, const QString &path)
+bool FLogUploadChian::uploadFile(const KvOssClient &client, const QString &path, const QByteArray &md5)
 {
     const FOssCredential &credential = m_context->credential;
     const QFileInfo info(path);
@@ -82,6 +82,7 @@ bool FLogUploadChian::uploadFile(const KvOssClient &client, const QString &path)
         return false;
     }
     KvOssPutObjectRequest request(credential.bucketName, key, content);
+    request.setContentMd5(md5);
     KvOssCallback callback;
     callback.callbackUrl = credential.callback.value(QStringLiteral("callbackUrl")).toString();
     callback.callbackBody = credential.callback.value(QStringLiteral("callbackBody")).toString();

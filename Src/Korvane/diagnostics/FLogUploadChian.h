@@ -19,7 +19,8 @@ public:
 
 private:
     // True when the file was stored.
-    bool uploadFile(const KvOssClient &client, const QString &path);
+    // `md5`: the file's digest when known, else it is computed.
+    bool uploadFile(const KvOssClient &client, const QString &path, const QByteArray &md5);
     void logDataReport();
     void endFlashback();
 

@@ -2,6 +2,7 @@
 
 #include "IKvBaseLog.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -51,11 +52,56 @@ bool addFile(QuaZip &zip, const QString &path, int level, bool &added)
     return true;
 }
 
+// The archive file as a sequential device that digests what goes through
+// it. Being sequential makes the zip writer put each entry's sizes and
+// checksum after its data instead of going back to its header.
+class DigestingFile : public QIODevice
+{
+public:
+    explicit DigestingFile(const QString &path)
+        : m_file(path)
+        , m_hash(QCryptographicHash::Md5)
+    {
+    }
+    bool isSequential() const override { return true; }
+    bool open(OpenMode mode) override
+    {
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            setErrorString(m_file.errorString());
+            return false;
+        }
+        return QIODevice::open(mode & ~QIODevice::ReadOnly);
+    }
+    void close() override
+    {
+        QIODevice::close();
+        m_file.close();
+    }
+    QByteArray digest() const { return m_hash.result(); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 written = m_file.write(data, size);
+        if (written > 0)
+            m_hash.addData(data, int(written));
+        if (written < 0)
+            setErrorString(m_file.errorString());
+        return written;
+    }
+
+private:
+    QFile m_file;
+    QCryptographicHash m_hash;
+};
+
 } // namespace
 
-bool KvQuaZip::compressFiles(const QString &archive, const QStringList &files, int level)
+bool KvQuaZip::compressFiles(const QString &archive, const QStringList &files, int level, QByteArray *md5)
 {
-    QuaZip zip(archive);
+    DigestingFile output(archive);
+    QuaZip zip(&output);
     // Archives of more than 4 GiB stay readable.
     zip.setZip64Enabled(true);
     if (!zip.open(QuaZip::mdCreate)) {
@@ -80,5 +126,7 @@ bool KvQuaZip::compressFiles(const QString &archive, const QStringList &files, i
         QFile::remove(archive);
         return false;
     }
+    if (md5)
+        *md5 = output.digest();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -13,5 +14,9 @@ public:
     // A file that cannot be read is left out with a log line; false when the
     // archive cannot be written or no file went into it (nothing is left
     // behind then).
-    static bool compressFiles(const QString &archive, const QStringList &files, int level);
+    // The archive is written front to back, never sought back into, so
+    // `md5` (when given) receives the digest of the whole archive as
+    // written, with no second read of it.
+    static bool compressFiles(const QString &archive, const QStringList &files, int level,
+                              QByteArray *md5 = nullptr);
 };

@@ -3,6 +3,7 @@
 #include "KvTestFiles.h"
 #include "KvTestLog.h"
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -86,6 +87,8 @@ private slots:
         touch(dir.filePath("old.log"), QDateTime::currentDateTime().addDays(-30));
         FLogFileFetcher fetcher(dir.path(), 2);
         QCOMPARE(fetcher.fetch(), QStringList{dir.filePath("Log_2.zip")});
+        // The digest taken while writing is the archive's.
+        QCOMPARE(fetcher.archiveMd5(), QCryptographicHash::hash(readAll(dir.filePath("Log_2.zip")), QCryptographicHash::Md5));
 
         QuaZip zip(dir.filePath("Log_2.zip"));
         QVERIFY(zip.open(QuaZip::mdUnzip));
@@ -138,6 +141,8 @@ private slots:
         QCOMPARE(log.count("Log File is large than 100M, do not upload and delete direct."), uploaded ? 0 : 1);
         if (uploaded)
             QCOMPARE(QFileInfo(dir.filePath("Log_1.zip")).size(), size);
+        // Not written here: its digest is not known.
+        QVERIFY(fetcher.archiveMd5().isEmpty());
     }
 };
 

@@ -20,6 +20,7 @@ namespace {
 const QString kKeyId = QStringLiteral("STS.kvTestKeyId");
 const QString kSecret = QStringLiteral("kvTestKeySecret0123456789");
 const QString kToken = QStringLiteral("kvTestSecurityToken/+=");
+const QByteArray kContent = QByteArray(200000, 'z') + "end";
 
 QJsonObject decodeHeader(const QByteArray &value)
 {
@@ -187,16 +188,22 @@ private slots:
         QTest::addColumn<int>("clockSkewS");
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("initialised");
+        QTest::addColumn<QByteArray>("givenMd5");
         QTest::addColumn<QString>("code");
 
-        QTest::newRow("stored") << kSecret << kToken << 0 << "logs/c7/a.zip" << true << QString();
-        QTest::newRow("key with blanks and plus") << kSecret << kToken << 0 << "logs/c 7/a+b ü.zip" << true << QString();
-        QTest::newRow("clock 10 minutes behind") << kSecret << kToken << -600 << "k.zip" << true << QString();
-        QTest::newRow("wrong secret") << "not-the-secret" << kToken << 0 << "k.zip" << true << "SignatureDoesNotMatch";
-        QTest::newRow("wrong token") << kSecret << "stale" << 0 << "k.zip" << true << "InvalidSecurityToken";
-        QTest::newRow("clock 20 minutes behind") << kSecret << kToken << -1200 << "k.zip" << true
+        const QByteArray right = QCryptographicHash::hash(kContent, QCryptographicHash::Md5);
+        const QByteArray wrong = QCryptographicHash::hash("other", QCryptographicHash::Md5);
+
+        QTest::newRow("stored") << kSecret << kToken << 0 << "logs/c7/a.zip" << true << QByteArray() << QString();
+        QTest::newRow("key with blanks and plus") << kSecret << kToken << 0 << "logs/c 7/a+b ü.zip" << true << QByteArray() << QString();
+        QTest::newRow("clock 10 minutes behind") << kSecret << kToken << -600 << "k.zip" << true << QByteArray() << QString();
+        QTest::newRow("wrong secret") << "not-the-secret" << kToken << 0 << "k.zip" << true << QByteArray() << "SignatureDoesNotMatch";
+        QTest::newRow("wrong token") << kSecret << "stale" << 0 << "k.zip" << true << QByteArray() << "InvalidSecurityToken";
+        QTest::newRow("clock 20 minutes behind") << kSecret << kToken << -1200 << "k.zip" << true << QByteArray()
                                                  << "RequestTimeTooSkewed";
-        QTest::newRow("not initialised") << kSecret << kToken << 0 << "k.zip" << false << "SdkNotInitialized";
+        QTest::newRow("not initialised") << kSecret << kToken << 0 << "k.zip" << false << QByteArray() << "SdkNotInitialized";
+        QTest::newRow("digest given") << kSecret << kToken << 0 << "k.zip" << true << right << QString();
+        QTest::newRow("wrong digest given") << kSecret << kToken << 0 << "k.zip" << true << wrong << "InvalidDigest";
     }
     void putObject()
     {
@@ -205,6 +212,7 @@ private slots:
         QFETCH(int, clockSkewS);
         QFETCH(QString, key);
         QFETCH(bool, initialised);
+        QFETCH(QByteArray, givenMd5);
         QFETCH(QString, code);
 
         KvTestStorageServer &server = *m_server;
@@ -213,11 +221,12 @@ private slots:
         QTemporaryDir dir;
         auto file = std::make_shared<QFile>(dir.filePath("Log_1.zip"));
         QVERIFY(file->open(QIODevice::ReadWrite));
-        const QByteArray content = QByteArray(200000, 'z') + "end";
+        const QByteArray content = kContent;
         file->write(content);
         file->seek(0);
 
         KvOssPutObjectRequest request("kv-logs", key, file);
+        request.setContentMd5(givenMd5);
         request.setCallback({server.address("/callback"), "127.0.0.1", "file=${x:file_name}&size=${size}",
                              "application/x-www-form-urlencoded"});
         KvOssCallbackVariables variables;

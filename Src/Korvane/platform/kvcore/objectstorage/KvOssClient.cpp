@@ -58,7 +58,8 @@ KvOssPutObjectOutcome KvOssClient::PutObject(const KvOssPutObjectRequest &reques
     if (!content || !content->isOpen() || content->isSequential())
         return failure(QStringLiteral("InvalidArgument"), QStringLiteral("the content is not an open, seekable device"));
 
-    const QByteArray md5 = KvOssSigner::contentMd5(content);
+    const QByteArray md5 = request.contentMd5().size() == 16 ? request.contentMd5().toBase64()
+                                                             : KvOssSigner::contentMd5(content);
     if (md5.isEmpty())
         return failure(QStringLiteral("ReadError"), content->errorString());
 

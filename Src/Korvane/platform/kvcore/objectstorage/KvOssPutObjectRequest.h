@@ -20,6 +20,10 @@ public:
     const QString &key() const { return m_key; }
     QIODevice *content() const { return m_content.get(); }
 
+    // The 16 digest bytes of the content when the caller has them (it wrote
+    // the file); empty: the client reads the content once more for them.
+    void setContentMd5(const QByteArray &md5) { m_contentMd5 = md5; }
+    const QByteArray &contentMd5() const { return m_contentMd5; }
     void setContentType(const QByteArray &type) { m_contentType = type; }
     const QByteArray &contentType() const { return m_contentType; }
     void setCallback(const KvOssCallback &callback) { m_callback = callback; }
@@ -31,6 +35,7 @@ private:
     QString m_bucket;
     QString m_key;
     std::shared_ptr<QIODevice> m_content;
+    QByteArray m_contentMd5;
     QByteArray m_contentType = "application/octet-stream";
     KvOssCallback m_callback;
     KvOssCallbackVariables m_variables;
