@@ -32,6 +32,7 @@
 #include <thread>
 #include <unistd.h>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -207,7 +208,13 @@ int main(int argc, char **argv)
             process.start(QStringLiteral("curl"), {QStringLiteral("-sS"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
                                                    QStringLiteral("-H"), QStringLiteral("Expect:"), QStringLiteral("-T"),
                                                    archive, base + QStringLiteral("/raw/bench")});
-            process.waitForFinished(-1);
+            if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+                std::fprintf(stderr, "curl failed: %s %s\n", qPrintable(process.errorString()),
+                             process.readAllStandardError().constData());
+                server.kill();
+                server.waitForFinished();
+                std::exit(2);
+            }
             if (!warmUp)
                 curl.values.push_back(clock.elapsed());
         };
