@@ -15,6 +15,7 @@
 #include <QSet>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 namespace {
 
@@ -62,10 +63,21 @@ FManageEffectPacksPanel::FManageEffectPacksPanel(QWidget *parent)
     layout->addWidget(m_hint, 0, Qt::AlignHCenter);
     layout->addWidget(m_table, 0, Qt::AlignHCenter);
     layout->addStretch();
+    connect(&m_scan, &QFutureWatcher<QVector<KvEffectPackRecord>>::finished, this, [this] {
+        if (m_fillAgain) {
+            m_fillAgain = false;
+            fill();
+            return;
+        }
+        showPacks(m_scan.result());
+    });
     TranslateText();
 }
 
-FManageEffectPacksPanel::~FManageEffectPacksPanel() = default;
+FManageEffectPacksPanel::~FManageEffectPacksPanel()
+{
+    m_scan.waitForFinished();
+}
 
 void FManageEffectPacksPanel::TranslateText()
 {
@@ -86,7 +98,15 @@ QString FManageEffectPacksPanel::sizeText(qint64 bytes)
 
 void FManageEffectPacksPanel::fill()
 {
-    const QVector<KvEffectPackRecord> records = IKvProjectManager::getInstance()->installedEffectPacks();
+    if (m_scan.isRunning()) {
+        m_fillAgain = true;
+        return;
+    }
+    m_scan.setFuture(QtConcurrent::run([] { return IKvProjectManager::getInstance()->installedEffectPacks(); }));
+}
+
+void FManageEffectPacksPanel::showPacks(const QVector<KvEffectPackRecord> &records)
+{
     const QString language = KvLocale::instance()->languageCode();
     m_packs.clear();
     m_rows.clear();
@@ -101,6 +121,7 @@ void FManageEffectPacksPanel::fill()
         m_packs.insert(record.folder, record);
         m_rows << record.folder;
     }
+    emit sigFilled();
 }
 
 void FManageEffectPacksPanel::showEvent(QShowEvent *event)

@@ -109,7 +109,9 @@ void tst_ManageEffectPacks::dialog()
     QCOMPARE(dialog.panel()->hintLabel()->size(), QSize(432, 38));
     QCOMPARE(dialog.panel()->table()->size(), QSize(432, 173));
 
+    QSignalSpy filled(dialog.panel(), &FManageEffectPacksPanel::sigFilled);
     dialog.show();
+    QVERIFY(filled.wait());
     QCOMPARE(dialog.panel()->table()->rowCount(), 3);
     // Deleting happens in place; only CANCEL ends the dialog, with 0.
     dialog.panel()->table()->selectRow(2);
@@ -130,7 +132,9 @@ void tst_ManageEffectPacks::fillsFromInstalledPacks()
     KvEffectPackUtility::saveEffectPackPath(older);
 
     FManageEffectPacksPanel panel;
+    QSignalSpy filled(&panel, &FManageEffectPacksPanel::sigFilled);
     panel.show();
+    QVERIFY(filled.wait());
     QTableWidget *table = panel.table();
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Name"));
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("File Size"));
@@ -179,7 +183,9 @@ void tst_ManageEffectPacks::deleteSelected()
     model->setInstalledEffects({"leak01", "leak02", "vhs", "snow", "other"});
 
     FManageEffectPacksPanel panel;
+    QSignalSpy filled(&panel, &FManageEffectPacksPanel::sigFilled);
     panel.show();
+    QVERIFY(filled.wait());
     for (const QString &folder : gone)
         QVERIFY(QDir(root + "/" + folder).removeRecursively());
     for (int row = 0; row < panel.table()->rowCount(); ++row) {
