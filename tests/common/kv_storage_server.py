@@ -3,7 +3,8 @@
 object-storage bucket, for tests and benchmarks. It checks every request it
 receives the way the real services would and records what it saw.
 
-Start: kv_storage_server.py [--port N]; it prints "PORT <n>" on its first line.
+Start: kv_storage_server.py [--port N]; it prints "PORT <n>" on its first line
+and ends when its standard input closes (its parent ended, even by a crash).
 
 Web service (JSON answers, {"code": 0, ...} on success):
   POST /auth/token          X-App-Key, X-Client-Type 1, X-Client-Sn, X-Prod-Id,
@@ -33,6 +34,7 @@ import base64
 import hashlib
 import hmac
 import json
+import os
 import select
 import sys
 import threading
@@ -337,6 +339,12 @@ def main():
     server = ThreadingHTTPServer(("127.0.0.1", port), Handler)
     server.daemon_threads = True
     print(f"PORT {server.server_address[1]}", flush=True)
+
+    def end_with_parent():
+        sys.stdin.buffer.read()
+        os._exit(0)
+
+    threading.Thread(target=end_with_parent, daemon=True).start()
     try:
         server.serve_forever()
     except KeyboardInterrupt:
