@@ -140,6 +140,9 @@ void FEffectInstallerCommunicatorHelper::sendCommand(const QString &command, con
 {
     if (isStoreRunning()) {
         connectLink();
+        // A store started after the link (by the user, say) was never dialled.
+        if (m_client->serverPath().isEmpty())
+            m_client->ConnectToServer(kStoreChannel);
         m_client->SendMsg(command, contents, false);
         return;
     }
