@@ -4,6 +4,7 @@
 #include "IKvProjectManager.h"
 #include "KvAppSettings.h"
 #include "KvEffectPackUtility.h"
+#include "KvLocale.h"
 #include "KvProjectData.h"
 #include "KvTestFiles.h"
 
@@ -143,6 +144,15 @@ void tst_ManageEffectPacks::fillsFromInstalledPacks()
     QCOMPARE(columnTexts(table, 1), (QStringList{"2 KB", "4 KB", "0 KB", "1 MB"}));
     QCOMPARE(table->item(3, 0)->data(Qt::UserRole).toString(), QDir::cleanPath(older + "/Film"));
     QCOMPARE(int(table->item(0, 1)->textAlignment()), int(Qt::AlignCenter));
+
+    // The names follow the interface language; a pack without that language
+    // shows its English name.
+    KvLocale::instance()->setLanguageType(KvLanguageGerman);
+    QVERIFY(filled.wait());
+    KvLocale::instance()->setLanguageType(KvLanguageEnglish);
+    QCOMPARE(columnTexts(table, 0).mid(0, 3), (QStringList{"Light Leaks (de)", "Retro (de)", "Snow (de)"}));
+    QVERIFY(filled.wait());
+    QCOMPARE(columnTexts(table, 0).first(), QStringLiteral("Light Leaks"));
 }
 
 void tst_ManageEffectPacks::deleteSelected_data()
