@@ -13,7 +13,7 @@
         </message>
         <message>
             <source>Copyright © %1 Tessaracorp. All rights reserved.</source>
-            <translation type="unfinished" />
+            <translation>Copyright © %1 Tessaracorp. Alle Rechte vorbehalten.</translation>
         </message>
     </context>
     <context>
@@ -81,11 +81,11 @@
         <name>FManageEffectPacksDialog</name>
         <message>
             <source>Manage Effects</source>
-            <translation type="unfinished" />
+            <translation>Effekte verwalten</translation>
         </message>
         <message>
             <source>DELETE SELECTED</source>
-            <translation type="unfinished" />
+            <translation>AUSWAHL LÖSCHEN</translation>
         </message>
         <message>
             <source>CANCEL</source>
@@ -96,27 +96,27 @@
         <name>FManageEffectPacksPanel</name>
         <message>
             <source>Delete unused effects packs to free up disk space. You can download them again later from the Effects Store.</source>
-            <translation type="unfinished" />
+            <translation>Löschen Sie nicht verwendete Effektpakete, um Speicherplatz freizugeben. Sie können sie später erneut aus dem Effects Store herunterladen.</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation>Name</translation>
         </message>
         <message>
             <source>File Size</source>
-            <translation type="unfinished" />
+            <translation>Dateigröße</translation>
         </message>
         <message>
             <source>Installed effect packs</source>
-            <translation type="unfinished" />
+            <translation>Installierte Effektpakete</translation>
         </message>
         <message>
             <source>Manage Effects</source>
-            <translation type="unfinished" />
+            <translation>Effekte verwalten</translation>
         </message>
         <message>
             <source>The effect Pack can't be deleted because it is opened in Korvane.</source>
-            <translation type="unfinished" />
+            <translation>Das Effektpaket kann nicht gelöscht werden, da es in Korvane geöffnet ist.</translation>
         </message>
         <message>
             <source>OK</source>
@@ -282,7 +282,7 @@ Legen Sie eines an, um zu beginnen.</translation>
         </message>
         <message>
             <source>Downloading Project Template:</source>
-            <translation type="unfinished" />
+            <translation>Projektvorlage wird heruntergeladen:</translation>
         </message>
         <message>
             <source>None</source>
@@ -584,111 +584,111 @@ Legen Sie eines an, um zu beginnen.</translation>
         <name>FSettingPerformancePanel</name>
         <message>
             <source>1280 %1 720</source>
-            <translation type="unfinished" />
+            <translation>1280 %1 720</translation>
         </message>
         <message>
             <source>1920 %1 1080</source>
-            <translation type="unfinished" />
+            <translation>1920 %1 1080</translation>
         </message>
         <message>
             <source>3840 %1 2160</source>
-            <translation type="unfinished" />
+            <translation>3840 %1 2160</translation>
         </message>
         <message>
             <source>GPU Acceleration:</source>
-            <translation type="unfinished" />
+            <translation>GPU-Beschleunigung:</translation>
         </message>
         <message>
             <source>Proxy:</source>
-            <translation type="unfinished" />
+            <translation>Proxy:</translation>
         </message>
         <message>
             <source>Preview Render:</source>
-            <translation type="unfinished" />
+            <translation>Vorschau-Rendering:</translation>
         </message>
         <message>
             <source>Render:</source>
-            <translation type="unfinished" />
+            <translation>Rendering:</translation>
         </message>
         <message>
             <source>GPU Check</source>
-            <translation type="unfinished" />
+            <translation>GPU-Prüfung</translation>
         </message>
         <message>
             <source>START</source>
-            <translation type="unfinished" />
+            <translation>STARTEN</translation>
         </message>
         <message>
             <source>Start the GPU check</source>
-            <translation type="unfinished" />
+            <translation>GPU-Prüfung starten</translation>
         </message>
         <message>
             <source>Enable Hardware Acceleration for video rendering and playback</source>
-            <translation type="unfinished" />
+            <translation>Hardwarebeschleunigung für Rendering und Wiedergabe aktivieren</translation>
         </message>
         <message>
             <source>Enable Hardware Acceleration for video decoding</source>
-            <translation type="unfinished" />
+            <translation>Hardwarebeschleunigung für die Videodekodierung aktivieren</translation>
         </message>
         <message>
             <source>Select the Graphics card in use:</source>
-            <translation type="unfinished" />
+            <translation>Verwendete Grafikkarte:</translation>
         </message>
         <message>
             <source>Automatically create proxies when resolution is higher than:</source>
-            <translation type="unfinished" />
+            <translation>Proxys automatisch erstellen bei Auflösungen über:</translation>
         </message>
         <message>
             <source>Proxy resolution</source>
-            <translation type="unfinished" />
+            <translation>Proxy-Auflösung</translation>
         </message>
         <message>
             <source>Proxy location:</source>
-            <translation type="unfinished" />
+            <translation>Proxy-Ordner:</translation>
         </message>
         <message>
             <source>Automatically delete proxies when a project is closed.</source>
-            <translation type="unfinished" />
+            <translation>Proxys beim Schließen eines Projekts automatisch löschen.</translation>
         </message>
         <message>
             <source>CLEAN</source>
-            <translation type="unfinished" />
+            <translation>LEEREN</translation>
         </message>
         <message>
             <source>Clean proxy files</source>
-            <translation type="unfinished" />
+            <translation>Proxy-Dateien leeren</translation>
         </message>
         <message>
             <source>Background render</source>
-            <translation type="unfinished" />
+            <translation>Hintergrund-Rendering</translation>
         </message>
         <message>
             <source>Start after</source>
-            <translation type="unfinished" />
+            <translation>Start nach</translation>
         </message>
         <message>
             <source>seconds_after</source>
-            <translation type="unfinished" />
+            <translation>Sekunden</translation>
         </message>
         <message>
             <source>seconds</source>
-            <translation type="unfinished" />
+            <translation>Sekunden</translation>
         </message>
         <message>
             <source>Background render delay in seconds</source>
-            <translation type="unfinished" />
+            <translation>Verzögerung des Hintergrund-Renderings in Sekunden</translation>
         </message>
         <message>
             <source>Preview Render files folder:</source>
-            <translation type="unfinished" />
+            <translation>Ordner für Vorschau-Renderdateien:</translation>
         </message>
         <message>
             <source>Clean render files</source>
-            <translation type="unfinished" />
+            <translation>Renderdateien leeren</translation>
         </message>
         <message>
             <source>Automatically delete render file when closing a project file</source>
-            <translation type="unfinished" />
+            <translation>Renderdateien beim Schließen eines Projekts automatisch löschen</translation>
         </message>
         <message>
             <source>BROWSE</source>
@@ -700,35 +700,35 @@ Legen Sie eines an, um zu beginnen.</translation>
         </message>
         <message>
             <source>Playback with latest rendering engine for better performance.</source>
-            <translation type="unfinished" />
+            <translation>Wiedergabe mit der neuesten Rendering-Engine für bessere Leistung.</translation>
         </message>
         <message>
             <source>The new selected Graphics card will take effect after restart Korvane.</source>
-            <translation type="unfinished" />
+            <translation>Die neu gewählte Grafikkarte wird nach einem Neustart von Korvane verwendet.</translation>
         </message>
         <message>
             <source>The rendering engine has been updated. The update will take effect the next time you open Tessaracorp Korvane X.</source>
-            <translation type="unfinished" />
+            <translation>Die Rendering-Engine wurde geändert. Die Änderung gilt ab dem nächsten Start von Tessaracorp Korvane X.</translation>
         </message>
         <message>
             <source>Your GPU rendering and hardware decoding settings have been updated and will take effect the next time you open Tessaracorp Korvane.</source>
-            <translation type="unfinished" />
+            <translation>Ihre Einstellungen für GPU-Rendering und Hardware-Dekodierung wurden geändert und gelten ab dem nächsten Start von Tessaracorp Korvane.</translation>
         </message>
         <message>
             <source>Are you sure you want to remove all proxy files?</source>
-            <translation type="unfinished" />
+            <translation>Möchten Sie wirklich alle Proxy-Dateien entfernen?</translation>
         </message>
         <message>
             <source>Clean files</source>
-            <translation type="unfinished" />
+            <translation>Leeren der Dateien</translation>
         </message>
         <message>
             <source>failed</source>
-            <translation type="unfinished" />
+            <translation>fehlgeschlagen</translation>
         </message>
         <message>
             <source>Are you sure you want to remove all render files?</source>
-            <translation type="unfinished" />
+            <translation>Möchten Sie wirklich alle Renderdateien entfernen?</translation>
         </message>
     </context>
     <context>
@@ -866,7 +866,7 @@ Legen Sie eines an, um zu beginnen.</translation>
         </message>
         <message>
             <source>You have no resource in project, please import media files first.</source>
-            <translation type="unfinished" />
+            <translation>Ihr Projekt enthält keine Medien. Bitte importieren Sie zuerst Mediendateien.</translation>
         </message>
         <message>
             <source>This computer does not meet the minimum requirements for running AI machine learning related features like Auto Reframe and AI Portrait. These features require Intel 6th Gen or newer CPU.</source>

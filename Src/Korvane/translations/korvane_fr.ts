@@ -13,7 +13,7 @@
         </message>
         <message>
             <source>Copyright © %1 Tessaracorp. All rights reserved.</source>
-            <translation type="unfinished" />
+            <translation>Copyright © %1 Tessaracorp. Tous droits réservés.</translation>
         </message>
     </context>
     <context>
@@ -81,11 +81,11 @@
         <name>FManageEffectPacksDialog</name>
         <message>
             <source>Manage Effects</source>
-            <translation type="unfinished" />
+            <translation>Gérer les effets</translation>
         </message>
         <message>
             <source>DELETE SELECTED</source>
-            <translation type="unfinished" />
+            <translation>SUPPRIMER LA SÉLECTION</translation>
         </message>
         <message>
             <source>CANCEL</source>
@@ -96,27 +96,27 @@
         <name>FManageEffectPacksPanel</name>
         <message>
             <source>Delete unused effects packs to free up disk space. You can download them again later from the Effects Store.</source>
-            <translation type="unfinished" />
+            <translation>Supprimez les packs d'effets inutilisés pour libérer de l'espace disque. Vous pourrez les retélécharger depuis l'Effects Store.</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation>Nom</translation>
         </message>
         <message>
             <source>File Size</source>
-            <translation type="unfinished" />
+            <translation>Taille</translation>
         </message>
         <message>
             <source>Installed effect packs</source>
-            <translation type="unfinished" />
+            <translation>Packs d'effets installés</translation>
         </message>
         <message>
             <source>Manage Effects</source>
-            <translation type="unfinished" />
+            <translation>Gérer les effets</translation>
         </message>
         <message>
             <source>The effect Pack can't be deleted because it is opened in Korvane.</source>
-            <translation type="unfinished" />
+            <translation>Ce pack d'effets ne peut pas être supprimé car il est ouvert dans Korvane.</translation>
         </message>
         <message>
             <source>OK</source>
@@ -282,7 +282,7 @@ Créez-en un pour commencer.</translation>
         </message>
         <message>
             <source>Downloading Project Template:</source>
-            <translation type="unfinished" />
+            <translation>Téléchargement du modèle de projet :</translation>
         </message>
         <message>
             <source>None</source>
@@ -584,111 +584,111 @@ Créez-en un pour commencer.</translation>
         <name>FSettingPerformancePanel</name>
         <message>
             <source>1280 %1 720</source>
-            <translation type="unfinished" />
+            <translation>1280 %1 720</translation>
         </message>
         <message>
             <source>1920 %1 1080</source>
-            <translation type="unfinished" />
+            <translation>1920 %1 1080</translation>
         </message>
         <message>
             <source>3840 %1 2160</source>
-            <translation type="unfinished" />
+            <translation>3840 %1 2160</translation>
         </message>
         <message>
             <source>GPU Acceleration:</source>
-            <translation type="unfinished" />
+            <translation>Accélération GPU :</translation>
         </message>
         <message>
             <source>Proxy:</source>
-            <translation type="unfinished" />
+            <translation>Proxy :</translation>
         </message>
         <message>
             <source>Preview Render:</source>
-            <translation type="unfinished" />
+            <translation>Rendu d'aperçu :</translation>
         </message>
         <message>
             <source>Render:</source>
-            <translation type="unfinished" />
+            <translation>Rendu :</translation>
         </message>
         <message>
             <source>GPU Check</source>
-            <translation type="unfinished" />
+            <translation>Vérification GPU</translation>
         </message>
         <message>
             <source>START</source>
-            <translation type="unfinished" />
+            <translation>DÉMARRER</translation>
         </message>
         <message>
             <source>Start the GPU check</source>
-            <translation type="unfinished" />
+            <translation>Démarrer la vérification GPU</translation>
         </message>
         <message>
             <source>Enable Hardware Acceleration for video rendering and playback</source>
-            <translation type="unfinished" />
+            <translation>Activer l'accélération matérielle pour le rendu et la lecture</translation>
         </message>
         <message>
             <source>Enable Hardware Acceleration for video decoding</source>
-            <translation type="unfinished" />
+            <translation>Activer l'accélération matérielle pour le décodage vidéo</translation>
         </message>
         <message>
             <source>Select the Graphics card in use:</source>
-            <translation type="unfinished" />
+            <translation>Carte graphique utilisée :</translation>
         </message>
         <message>
             <source>Automatically create proxies when resolution is higher than:</source>
-            <translation type="unfinished" />
+            <translation>Créer des proxys automatiquement au-delà de la résolution :</translation>
         </message>
         <message>
             <source>Proxy resolution</source>
-            <translation type="unfinished" />
+            <translation>Résolution des proxys</translation>
         </message>
         <message>
             <source>Proxy location:</source>
-            <translation type="unfinished" />
+            <translation>Dossier des proxys :</translation>
         </message>
         <message>
             <source>Automatically delete proxies when a project is closed.</source>
-            <translation type="unfinished" />
+            <translation>Supprimer les proxys à la fermeture d'un projet.</translation>
         </message>
         <message>
             <source>CLEAN</source>
-            <translation type="unfinished" />
+            <translation>VIDER</translation>
         </message>
         <message>
             <source>Clean proxy files</source>
-            <translation type="unfinished" />
+            <translation>Vider les fichiers proxy</translation>
         </message>
         <message>
             <source>Background render</source>
-            <translation type="unfinished" />
+            <translation>Rendu en arrière-plan</translation>
         </message>
         <message>
             <source>Start after</source>
-            <translation type="unfinished" />
+            <translation>Démarrer après</translation>
         </message>
         <message>
             <source>seconds_after</source>
-            <translation type="unfinished" />
+            <translation>secondes</translation>
         </message>
         <message>
             <source>seconds</source>
-            <translation type="unfinished" />
+            <translation>secondes</translation>
         </message>
         <message>
             <source>Background render delay in seconds</source>
-            <translation type="unfinished" />
+            <translation>Délai du rendu en arrière-plan en secondes</translation>
         </message>
         <message>
             <source>Preview Render files folder:</source>
-            <translation type="unfinished" />
+            <translation>Dossier des fichiers de rendu :</translation>
         </message>
         <message>
             <source>Clean render files</source>
-            <translation type="unfinished" />
+            <translation>Vider les fichiers de rendu</translation>
         </message>
         <message>
             <source>Automatically delete render file when closing a project file</source>
-            <translation type="unfinished" />
+            <translation>Supprimer les fichiers de rendu à la fermeture d'un projet</translation>
         </message>
         <message>
             <source>BROWSE</source>
@@ -700,35 +700,35 @@ Créez-en un pour commencer.</translation>
         </message>
         <message>
             <source>Playback with latest rendering engine for better performance.</source>
-            <translation type="unfinished" />
+            <translation>Lire avec le dernier moteur de rendu pour de meilleures performances.</translation>
         </message>
         <message>
             <source>The new selected Graphics card will take effect after restart Korvane.</source>
-            <translation type="unfinished" />
+            <translation>La carte graphique choisie sera utilisée après le redémarrage de Korvane.</translation>
         </message>
         <message>
             <source>The rendering engine has been updated. The update will take effect the next time you open Tessaracorp Korvane X.</source>
-            <translation type="unfinished" />
+            <translation>Le moteur de rendu a été modifié. Le changement prendra effet au prochain lancement de Tessaracorp Korvane X.</translation>
         </message>
         <message>
             <source>Your GPU rendering and hardware decoding settings have been updated and will take effect the next time you open Tessaracorp Korvane.</source>
-            <translation type="unfinished" />
+            <translation>Vos réglages de rendu GPU et de décodage matériel ont été modifiés et prendront effet au prochain lancement de Tessaracorp Korvane.</translation>
         </message>
         <message>
             <source>Are you sure you want to remove all proxy files?</source>
-            <translation type="unfinished" />
+            <translation>Voulez-vous vraiment supprimer tous les fichiers proxy ?</translation>
         </message>
         <message>
             <source>Clean files</source>
-            <translation type="unfinished" />
+            <translation>Le nettoyage des fichiers</translation>
         </message>
         <message>
             <source>failed</source>
-            <translation type="unfinished" />
+            <translation>a échoué</translation>
         </message>
         <message>
             <source>Are you sure you want to remove all render files?</source>
-            <translation type="unfinished" />
+            <translation>Voulez-vous vraiment supprimer tous les fichiers de rendu ?</translation>
         </message>
     </context>
     <context>
@@ -866,7 +866,7 @@ Créez-en un pour commencer.</translation>
         </message>
         <message>
             <source>You have no resource in project, please import media files first.</source>
-            <translation type="unfinished" />
+            <translation>Votre projet ne contient aucun média. Importez d'abord des fichiers multimédias.</translation>
         </message>
         <message>
             <source>This computer does not meet the minimum requirements for running AI machine learning related features like Auto Reframe and AI Portrait. These features require Intel 6th Gen or newer CPU.</source>

@@ -1,3 +1,4 @@
+#include "FAppearance.h"
 #include "FGeneralSettings.h"
 #include "FMessageDialog.h"
 #include "FPerformanceSettings.h"
@@ -6,6 +7,7 @@
 #include "FSettingDialogPrivate.h"
 #include "FSettingFolderPanel.h"
 #include "FSettingGeneralPanel.h"
+#include "FSystemColorScheme.h"
 #include "KvAppSettings.h"
 #include "KvConfig.h"
 #include "KvEventTrackingProxy.h"
@@ -134,6 +136,9 @@ private slots:
     void resetRestoresEveryAnswer_data();
     void resetRestoresEveryAnswer();
     void languageRetranslatesOpenDialog();
+    void languageList();
+    void themePalettes_data();
+    void themePalettes();
 
 private:
     // Runs the dialog with `user` standing in for the person in front of it.
@@ -524,6 +529,64 @@ void tst_SettingDialog::languageRetranslatesOpenDialog()
         QTRY_COMPARE(shown.title(), QStringLiteral("Preferences"));
     });
     QCOMPARE(general().GetLanguage(), int(KvLanguageEnglish));
+}
+
+// The languages offered are those with a catalogue, in id order, each under
+// its own name; one whose catalogue is missing falls back to English texts.
+void tst_SettingDialog::languageList()
+{
+    FSettingGeneralPanel panel;
+    QStringList names;
+    QList<int> ids;
+    for (int i = 0; i < panel.languageCombo()->count(); ++i) {
+        names << panel.languageCombo()->itemText(i);
+        ids << panel.languageCombo()->itemData(i).toInt();
+    }
+    QCOMPARE(ids, (QList<int>{KvLanguageEnglish, KvLanguageGerman, KvLanguageFrench}));
+    QCOMPARE(names, (QStringList{"English", "Deutsch", QString::fromUtf8("Français")}));
+
+    KvTestLog log;
+    general().SetLanguage(KvLanguageJapanese);
+    panel.Load();
+    QCOMPARE(panel.languageCombo()->currentIndex(), 0);
+    FAppearance::applyLanguage(KvLanguageJapanese);
+    QCOMPARE(KvLocale::instance()->languageCode(), QStringLiteral("ja"));
+    QCOMPARE(QCoreApplication::translate("FSettingDialogPrivate", "Preferences"), QStringLiteral("Preferences"));
+    FAppearance::applyLanguage(99);
+    QCOMPARE(KvLocale::instance()->languageType(), int(KvLanguageEnglish));
+    QVERIFY(log.hasError("interface language 99 is unknown"));
+}
+
+void tst_SettingDialog::themePalettes_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<int>("desktop");
+    QTest::addColumn<QString>("palette");
+
+    QTest::newRow("dark") << int(ThemeDark) << int(FSystemColorScheme::Light) << "dark";
+    QTest::newRow("light") << int(ThemeLight) << int(FSystemColorScheme::Dark) << "light";
+    QTest::newRow("system, light desktop") << int(ThemeSystemDefault) << int(FSystemColorScheme::Light) << "light";
+    QTest::newRow("system, dark desktop") << int(ThemeSystemDefault) << int(FSystemColorScheme::Dark) << "dark";
+    QTest::newRow("system, desktop unknown") << int(ThemeSystemDefault) << int(FSystemColorScheme::Unknown) << "dark";
+    QTest::newRow("unknown theme") << 9 << int(FSystemColorScheme::Light) << "dark";
+}
+
+void tst_SettingDialog::themePalettes()
+{
+    QFETCH(int, theme);
+    QFETCH(int, desktop);
+    QFETCH(QString, palette);
+
+    const KvSkinPalette chosen = FAppearance::paletteFor(theme, desktop);
+    QCOMPARE(chosen.name(), palette);
+    // Every colour the style sheet names exists in both skins.
+    QCOMPARE(chosen.tokens(), KvSkinPalette::dark().tokens());
+    QCOMPARE(FSystemColorScheme::fromGtkTheme(QStringLiteral("Adwaita:dark")), FSystemColorScheme::Dark);
+    QCOMPARE(FSystemColorScheme::fromGtkTheme(QStringLiteral("Arc-Dark")), FSystemColorScheme::Dark);
+    QCOMPARE(FSystemColorScheme::fromGtkTheme(QStringLiteral("Adwaita")), FSystemColorScheme::Light);
+    QCOMPARE(FSystemColorScheme::fromGtkTheme(QString()), FSystemColorScheme::Unknown);
+    QCOMPARE(FSystemColorScheme::fromPortalValue(2), FSystemColorScheme::Light);
+    QCOMPARE(FSystemColorScheme::fromPortalValue(0), FSystemColorScheme::Unknown);
 }
 
 QTEST_MAIN(tst_SettingDialog)
