@@ -396,7 +396,9 @@ int KvCommunicatorServer::SendMsgToProcess(const QString &command, const QString
 
     Helper *helper = findHelper(path);
     if (!helper || helper->process->state() == QProcess::NotRunning) {
-        KV_LOG_ERROR("%s to %s dropped: the helper is not running", KV_CSTR(command), KV_CSTR(helperKey(path)));
+        // An everyday outcome (a caddy click without the engine, the
+        // recorder asked to exit when it never ran): no error.
+        KV_LOG_INFO("%s to %s dropped: the helper is not running", KV_CSTR(command), KV_CSTR(helperKey(path)));
         return KvCommunicator::SendNotConnected;
     }
     if (!helper->connectBack) {

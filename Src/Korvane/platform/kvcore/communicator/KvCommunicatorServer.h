@@ -78,7 +78,8 @@ public:
     // when `path` is empty. Messages sent before the helper has connected
     // back wait for it (a bounded number). Returns how many helpers the
     // message went to or waits for, or a negative KvCommunicator::SendResult
-    // when it went nowhere (logged).
+    // when it went nowhere (logged; a helper that is not running is no
+    // error, the message is simply dropped).
     int SendMsgToProcess(const QString &command, const QStringList &contents, const QString &path);
     // Sends to every connected process that is not a helper of this server
     // (for example the editor, when this is a helper's own server). Returns
