@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QMetaType>
 #include <QSharedPointer>
 
 // One event of the web helper link: its number and its parameters. The
@@ -26,3 +27,4 @@ private:
 };
 
 using KvIPCEventPtr = QSharedPointer<KvIPCEvent>;
+Q_DECLARE_METATYPE(KvIPCEventPtr)
