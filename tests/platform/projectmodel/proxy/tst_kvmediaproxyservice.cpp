@@ -63,6 +63,7 @@ private slots:
     void copy();
     void copyProgressByBytes();
     void deleteKeepsOtherFiles();
+    void preparingForRemovalStopsTheCopy();
 };
 
 void tst_KvMediaProxyService::copy_data()
@@ -180,6 +181,41 @@ void tst_KvMediaProxyService::deleteKeepsOtherFiles()
     QVERIFY(!QFileInfo::exists(dir.filePath(kProjectB)));
     QVERIFY(QFileInfo::exists(dir.filePath("mine.txt")));
     QVERIFY(QFileInfo::exists(dir.filePath("Holiday/c.mp4")));
+}
+
+void tst_KvMediaProxyService::preparingForRemovalStopsTheCopy()
+{
+    QTemporaryDir dir;
+    const QString from = dir.filePath("old");
+    const QString to = dir.filePath("new");
+    QStringList entries;
+    for (int i = 0; i < 16; ++i)
+        entries << kProjectA + QStringLiteral("/clip%1.mp4=%2").arg(i).arg(1024 * 1024);
+    layOut(from, entries);
+
+    KvMediaProxyService service;
+    CopyRecorder recorder;
+    service.copyProxyFiles(from, to, recorder.callback());
+    service.prepareForProxyRemoval();
+    QVERIFY(service.waitForIdle(10000));
+
+    // Ended early, said so once, and left no partial file behind.
+    QCOMPARE(recorder.names(IKvMediaProxyService::StatusFinished).size(), 1);
+    QCOMPARE(recorder.reports.last().status, int(IKvMediaProxyService::StatusFinished));
+    QVERIFY(recorder.names(IKvMediaProxyService::StatusFailed).isEmpty());
+    int files = 0;
+    for (QDirIterator it(to, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
+        ++files;
+    }
+    QVERIFY(files < 16);
+
+    // What is asked afterwards runs as usual.
+    CopyRecorder again;
+    service.copyProxyFiles(from, to, again.callback());
+    QVERIFY(service.waitForIdle(10000));
+    QCOMPARE(again.names(IKvMediaProxyService::StatusWorking).size(), 16);
 }
 
 QTEST_GUILESS_MAIN(tst_KvMediaProxyService)
