@@ -2,7 +2,9 @@
 
 #include <QtGlobal>
 
-// Names and limits shared by both ends of the communicator. A helper started
+// Names and limits shared by both ends of the communicator. The web helper
+// link (modules/webipc, KvIPCProtocol.h) carries its events in the same
+// frames on a socket of its own. A helper started
 // by KvCommunicatorServer::StartProcess finds its way back through the two
 // environment variables and introduces itself with a hello message; the
 // server never hands the hello on to its listeners.
