@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -42,6 +43,10 @@ FSettingDialogPrivate::FSettingDialogPrivate(QWidget *parent, KvUIView *parentVi
     m_panels[PerformanceTab] = new FSettingPerformancePanel(nullptr, this);
     for (int tab = 0; tab < TabCount; ++tab)
         addTab(m_panels[tab], QString());
+    // Five tabs in the standard width, in the longer languages too.
+    tabWidget()->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding-left: 10px; padding-right: 10px; }"));
+    tabWidget()->tabBar()->setElideMode(Qt::ElideRight);
+    tabWidget()->setUsesScrollButtons(false);
     addButton(QString(), Accepted, true)->setObjectName(QStringLiteral("FSettingDialog_Ok"));
     addButton(QString(), Cancelled)->setObjectName(QStringLiteral("FSettingDialog_Cancel"));
     setFixedSize(StandardWidth, kHeight);

@@ -48,6 +48,9 @@ const ComboItem kUpdateItems[] = {
 const QSize kComboSize(230, 24);
 constexpr int kResetWidthEnglish = 71;
 constexpr int kLaunchWrapWidth = 400;
+// What the fixed-width dialog leaves a label beside a 230 pixel control; a
+// longer label breaks into lines rather than pushing the control out.
+constexpr int kLabelWidth = 236;
 
 FGeneralSettings &general()
 {
@@ -143,6 +146,8 @@ void FSettingGeneralPanel::buildUi()
     m_resetLabel = new QLabel(this);
     m_reset = new QPushButton(this);
     m_reset->setObjectName(QStringLiteral("FSettingGeneralPanel_Reset"));
+    // Not the dialog's default button: Enter means OK.
+    m_reset->setAutoDefault(false);
     m_messageLabel = new QLabel(this);
     m_dontShowMessage = new QCheckBox(this);
     m_dontShowMessage->setObjectName(QStringLiteral("FSettingGeneralPanel_DontShowMessage"));
@@ -167,33 +172,40 @@ void FSettingGeneralPanel::buildUi()
     for (QComboBox *combo : {m_language, m_theme, m_update})
         combo->setFixedSize(kComboSize);
 
+    // Check boxes stand below their label, with the whole width for their text.
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(10);
+    grid->setVerticalSpacing(4);
+    grid->setColumnStretch(0, 1);
     int row = 0;
     grid->addWidget(m_interfaceTitle, row++, 0, 1, 2);
     const auto addRow = [&](QLabel *label, QWidget *control) {
         label->setBuddy(control);
-        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(label, row, 0, Qt::AlignVCenter);
         grid->addWidget(control, row++, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    };
+    const auto addCheckRow = [&](QLabel *label, QCheckBox *box) {
+        label->setBuddy(box);
+        grid->addWidget(label, row++, 0, 1, 2);
+        grid->addWidget(box, row++, 0, 1, 2);
     };
     addRow(m_languageLabel, m_language);
     addRow(m_themeLabel, m_theme);
     grid->addWidget(m_miscTitle, row++, 0, 1, 2);
     addRow(m_updateLabel, m_update);
     addRow(m_resetLabel, m_reset);
-    addRow(m_messageLabel, m_dontShowMessage);
-    addRow(m_projectLibraryLabel, m_showProjectLibrary);
-    addRow(m_launchLabel, m_launchVelloq);
-    grid->addWidget(m_improveTitle, row++, 0, 1, 2);
-    grid->addWidget(m_dataCollect, row++, 0, 1, 2);
-    grid->addWidget(m_improveText, row++, 0, 1, 2);
-    grid->addWidget(m_privacyLink, row++, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
+    addCheckRow(m_messageLabel, m_dontShowMessage);
+    addCheckRow(m_projectLibraryLabel, m_showProjectLibrary);
+    addCheckRow(m_launchLabel, m_launchVelloq);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 16);
+    layout->setContentsMargins(24, 12, 24, 8);
+    layout->setSpacing(6);
     layout->addLayout(grid);
+    layout->addWidget(m_improveTitle);
+    layout->addWidget(m_dataCollect);
+    layout->addWidget(m_improveText);
+    layout->addWidget(m_privacyLink);
     layout->addStretch(1);
 
     connect(m_language, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -206,12 +218,16 @@ void FSettingGeneralPanel::buildUi()
 
 void FSettingGeneralPanel::TranslateText()
 {
+    const auto setLabel = [](QLabel *label, const QString &text) {
+        label->setText(wrapped(text, label->fontMetrics(), kLabelWidth));
+        label->setAccessibleName(text);
+    };
     m_interfaceTitle->setText(tr("User Interface:"));
-    m_languageLabel->setText(tr("Language:"));
-    m_themeLabel->setText(tr("Appearance:"));
+    setLabel(m_languageLabel, tr("Language:"));
+    setLabel(m_themeLabel, tr("Appearance:"));
     m_miscTitle->setText(tr("Miscellaneous:"));
-    m_updateLabel->setText(tr("Check for updates automatically:"));
-    m_resetLabel->setText(tr("Reset all program warnings:"));
+    setLabel(m_updateLabel, tr("Check for updates automatically:"));
+    setLabel(m_resetLabel, tr("Reset all program warnings:"));
     m_reset->setText(tr("Reset"));
     m_messageLabel->setText(tr("Message Center:"));
     m_dontShowMessage->setText(tr("Don't show messages automatically"));
@@ -219,7 +235,10 @@ void FSettingGeneralPanel::TranslateText()
     m_showProjectLibrary->setText(tr("Show this Startup window when Korvane launches"));
     m_launchLabel->setText(tr("Launch:"));
     const QString launch = tr("Launch Tessaracorp Velloq when Tessaracorp Korvane launches");
-    m_launchVelloq->setText(wrapped(launch, m_launchVelloq->fontMetrics(), kLaunchWrapWidth));
+    const QString launchLines = wrapped(launch, m_launchVelloq->fontMetrics(), kLaunchWrapWidth);
+    m_launchVelloq->setText(launchLines);
+    // The skin's check box rule sizes for one line only.
+    m_launchVelloq->setMinimumHeight((launchLines.count(QLatin1Char('\n')) + 1) * m_launchVelloq->fontMetrics().lineSpacing() + 4);
     m_launchVelloq->setAccessibleName(launch);
     m_improveTitle->setText(tr("Improvement program"));
     m_dataCollect->setText(tr("Help us to improve Tessaracorp Korvane"));
@@ -229,10 +248,10 @@ void FSettingGeneralPanel::TranslateText()
     m_privacyLink->setText(QStringLiteral("<p><a style=\"color:#50e3c2;\" href=\"href\">%1</a></p>").arg(linkText));
     m_privacyLink->setAccessibleName(linkText);
 
-    m_language->setAccessibleName(m_languageLabel->text());
-    m_theme->setAccessibleName(m_themeLabel->text());
-    m_update->setAccessibleName(m_updateLabel->text());
-    m_reset->setAccessibleName(m_resetLabel->text());
+    m_language->setAccessibleName(m_languageLabel->accessibleName());
+    m_theme->setAccessibleName(m_themeLabel->accessibleName());
+    m_update->setAccessibleName(m_updateLabel->accessibleName());
+    m_reset->setAccessibleName(m_resetLabel->accessibleName());
     retextCombo(m_theme, kThemeItems);
     retextCombo(m_update, kUpdateItems);
     applySizes();
