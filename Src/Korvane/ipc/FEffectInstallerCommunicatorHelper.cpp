@@ -13,6 +13,7 @@
 #include "KvCommunicatorCommands.h"
 #include "KvCommunicatorMsg.h"
 #include "KvCommunicatorServer.h"
+#include "KvDir.h"
 #include "KvEffectPackUtility.h"
 #include "KvElapsedTimer.h"
 #include "KvFileLock.h"
@@ -44,12 +45,6 @@ QString &storeDirectory()
 bool onGuiThread(const QObject *object)
 {
     return QThread::currentThread() == object->thread();
-}
-
-bool isReadWritable(const QString &folder)
-{
-    const QFileInfo info(folder);
-    return !folder.isEmpty() && info.isDir() && info.isReadable() && info.isWritable();
 }
 
 } // namespace
@@ -246,7 +241,7 @@ void FEffectInstallerCommunicatorHelper::installDownloadedPacks(const QStringLis
 {
     const QString folder = KvAppSettings::GetInstance()->GetSettings().GetFolderSettings().GetInstallEffectPackTo();
     QDir().mkpath(folder);
-    if (!isReadWritable(folder)) {
+    if (!KvDir::IsPathWriteAndReadable(folder)) {
         KV_LOG_ERROR("effect pack install folder \"%s\" cannot be written; %d downloads deleted", KV_CSTR(folder),
                      int(files.size()));
         for (const QString &file : files) {

@@ -112,3 +112,9 @@ void KvDir::pruneAsideCopies(const QString &path, int keep)
             KV_LOG_ERROR("cannot remove the old copy %s", KV_CSTR(copies.at(i).absoluteFilePath()));
     }
 }
+
+bool KvDir::IsPathWriteAndReadable(const QString &path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isDir() && info.isReadable() && info.isWritable();
+}

@@ -15,6 +15,9 @@ public:
     // replaced. False when anything could not be copied (the rest still is).
     static bool copyDirectoryFiles(const QString &source, const QString &target, bool overwrite);
 
+    // True when `path` is an existing folder this process may read and write.
+    static bool IsPathWriteAndReadable(const QString &path);
+
     // Removes `path` and everything below it without ever following a
     // symbolic link: a link (to a folder or not) is removed itself, never
     // what it points to. True when nothing is left at `path`.
