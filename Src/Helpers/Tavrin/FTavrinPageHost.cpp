@@ -7,7 +7,7 @@
 #include "KvIPCProtocol.h"
 
 #include <QApplication>
-#include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QNetworkProxy>
 #include <QTimer>

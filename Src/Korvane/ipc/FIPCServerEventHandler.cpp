@@ -12,8 +12,3 @@ void FIPCServerEventHandler::onSkinChanged()
 {
     m_server->sendSkin();
 }
-
-void FIPCServerEventHandler::onProxyChanged()
-{
-    m_server->sendProxy();
-}

@@ -4,8 +4,9 @@
 
 class FIPCServer;
 
-// Keeps the web helper in step with the editor: skin changes (the skin's
-// palette) and network proxy changes are passed on to it.
+// Keeps the web helper in step with the editor's skin: a palette change is
+// passed on to it. (The proxy has no change signal; FIPCServer hands the
+// current one over with every page.)
 class FIPCServerEventHandler : public QObject
 {
     Q_OBJECT
@@ -14,7 +15,6 @@ public:
     explicit FIPCServerEventHandler(FIPCServer *server);
 
     void onSkinChanged();
-    void onProxyChanged();
 
 private:
     FIPCServer *m_server;

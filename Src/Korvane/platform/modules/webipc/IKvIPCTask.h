@@ -2,7 +2,6 @@
 
 #include "KvIPCEvent.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 
 // One task of the web helper: a page the helper renders in its own window.

@@ -286,7 +286,7 @@ bool KvIPCServer::sendTo(quint32 task, const KvIPCEvent &event)
     if (task == 0)
         m_state.insert(event.number(), frame);
     if (m_helperChannel && m_helperChannel->isConnected())
-        return m_helperChannel->sendFrame(frame) == 0;
+        return m_helperChannel->sendFrame(frame) == KvCommunicator::SendOk;
     if (!isHelperRunning())
         return false; // a helper started later is told the state anew
     if (m_pending.size() >= KvIPC::kMaxPendingMessages) {
