@@ -456,9 +456,11 @@ void KvCommunicatorServer::stopHelpers()
         Helper *helper = entry.second.get();
         QProcess *process = helper->process;
         disconnect(process, nullptr, this, nullptr);
+        // A helper started just before shutdown may not have connected yet;
+        // it finds no server and ends by itself.
         if (!helper->pending.isEmpty())
-            KV_LOG_ERROR("%d messages to %s dropped: the server is released", int(helper->pending.size()),
-                         KV_CSTR(helper->path));
+            KV_LOG_INFO("%d messages to %s dropped: the server is released", int(helper->pending.size()),
+                        KV_CSTR(helper->path));
         if (process->state() == QProcess::NotRunning) {
             delete process;
         } else if (helper->stopWithServer) {
