@@ -24,7 +24,17 @@ QString FCreativeHelperLink::decorate(const QString &link, const QString &device
     return pattern.arg(link, deviceId, productId, productVersion);
 }
 
+QString FCreativeHelperLink::helperPath()
+{
+    return QDir::fromNativeSeparators(QStringLiteral("%1/Orvala.exe").arg(QCoreApplication::applicationDirPath()));
+}
+
 bool FCreativeHelperLink::open(const QString &linkUrl, QWidget *parent)
+{
+    return open(linkUrl, parent, helperPath());
+}
+
+bool FCreativeHelperLink::open(const QString &linkUrl, QWidget *parent, const QString &path)
 {
     KV_LOG_INFO("linkUrl: %s", KV_CSTR(linkUrl));
     if (!FPageNotices::ensureOnline(parent))
@@ -33,8 +43,6 @@ bool FCreativeHelperLink::open(const QString &linkUrl, QWidget *parent)
     const QString link = decorate(linkUrl, info->getString(KvAppInfoId::ClientId),
                                   info->getString(KvAppInfoId::ProductId),
                                   info->getString(KvAppInfoId::ProductVersion));
-    const QString path = QDir::fromNativeSeparators(
-        QStringLiteral("%1/Orvala.exe").arg(QCoreApplication::applicationDirPath()));
     KvCommunicatorServer *server = KvCommunicatorServer::GetInstance();
     if (!server->IsProcessStarted(path)) {
         server->StartProcess(path, {link}, true, false);

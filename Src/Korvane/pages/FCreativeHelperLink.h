@@ -16,4 +16,8 @@ public:
                             const QString &productVersion);
     // False when the network check failed (the user was told).
     static bool open(const QString &linkUrl, QWidget *parent);
+    // The same with the helper at `helperPath` ("Orvala.exe" of the
+    // application directory above).
+    static bool open(const QString &linkUrl, QWidget *parent, const QString &helperPath);
+    static QString helperPath();
 };
