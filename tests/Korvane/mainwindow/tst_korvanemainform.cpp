@@ -22,6 +22,7 @@
 #include "KvDataMessage.h"
 #include "KvEditingViewType.h"
 #include "KvFramelessDialog.h"
+#include "KvTabFramelessDialog.h"
 #include "KvMainFormMessageId.h"
 #include "KvProjectAspectRatioType.h"
 #include "KvSkin.h"
@@ -120,6 +121,9 @@ void TestKorvaneMainForm::initTestCase()
     IKvAppInfo *info = IKvAppInfo::getInstance();
     info->setValue(KvAppInfoId::RenderDir, m_dir.filePath("render"));
     info->setValue(KvAppInfoId::MediaProxyDir, m_dir.filePath("proxy"));
+    FPerformanceSettings &performance = KvAppSettings::GetInstance()->GetSettings().GetPerformanceSettings();
+    performance.SetPreviewRenderFilesFolder(m_dir.filePath("render"));
+    performance.SetProxyFileFolder(m_dir.filePath("proxy"));
     FProjectDocProxy::instance()->init();
     FProjectDocProxy::instance()->setCloseDecisionProvider([this](const QString &) { return m_decision; });
     FMessageDialog::setAnswerer([this](FMessageDialog &dialog) {
@@ -389,9 +393,18 @@ void TestKorvaneMainForm::presenterDispatch()
 
     KvSaveSettings &save = KvAppSettings::GetInstance()->GetSettings().GetSaveSettings();
     save.SetAutoBackupProjectTime(5);
+    // The preferences open modally on the form; they are cancelled here.
+    QStringList dialogs;
+    KvFramelessDialog::setAnswerer([&dialogs](KvFramelessDialog &dialog) {
+        auto *tabs = qobject_cast<KvTabFramelessDialog *>(&dialog);
+        dialogs << QStringLiteral("%1:%2").arg(dialog.objectName()).arg(tabs ? tabs->currentTab() : -1);
+        return int(KvFramelessDialog::Closed);
+    });
     KvDataMessage message(code, payload);
     QCOMPARE(presenter->dispatchMessage(&message), handled);
+    KvFramelessDialog::setAnswerer({});
     QCOMPARE(seen.join(QLatin1Char(';')), emitted);
+    QCOMPARE(dialogs, code == 1103 ? QStringList{QStringLiteral("FSettingDialog:3")} : QStringList());
     if (code == 10007)
         QCOMPARE(IKvProjectManager::getInstance()->autoBackupConfig().intervalSeconds, 300);
     if (code == 501)

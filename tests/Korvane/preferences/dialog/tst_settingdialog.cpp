@@ -1,3 +1,4 @@
+#include "../../../platform/kvwidgets/KvAccessibilityAudit.h"
 #include "FAppearance.h"
 #include "FGeneralSettings.h"
 #include "FMessageDialog.h"
@@ -515,6 +516,8 @@ void tst_SettingDialog::languageRetranslatesOpenDialog()
     run(dialog, [](FSettingDialogPrivate &shown) {
         FSettingGeneralPanel *panel = generalPanel(shown);
         QCOMPARE(shown.title(), QStringLiteral("Preferences"));
+        const QStringList unnamed = KvAccessibilityAudit::unnamedControls(panel);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
         QCOMPARE(panel->resetButton()->width(), 71);
         QCOMPARE(panel->dontShowMessageBox()->height(), 20);
         panel->languageCombo()->setCurrentIndex(panel->languageCombo()->findData(KvLanguageGerman));
