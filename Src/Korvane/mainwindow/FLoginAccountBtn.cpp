@@ -2,6 +2,7 @@
 
 #include "KvSkin.h"
 
+#include <QEvent>
 #include <QIcon>
 
 FLoginAccountBtn::FLoginAccountBtn(QWidget *parent)
@@ -20,8 +21,16 @@ FLoginAccountBtn::FLoginAccountBtn(QWidget *parent)
 void FLoginAccountBtn::setSignedIn(bool signedIn, const QString &userName)
 {
     m_signedIn = signedIn;
+    m_userName = userName;
     const QString text = signedIn && !userName.isEmpty() ? userName : (signedIn ? tr("Account") : tr("Log In"));
     setText(text);
     setToolTip(signedIn ? tr("Account Information") : tr("Log In"));
     setAccessibleName(toolTip());
+}
+
+void FLoginAccountBtn::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setSignedIn(m_signedIn, m_userName);
+    QToolButton::changeEvent(event);
 }

@@ -14,6 +14,10 @@ public:
     void setSignedIn(bool signedIn, const QString &userName = QString());
     bool isSignedIn() const { return m_signedIn; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     bool m_signedIn = false;
+    QString m_userName;
 };

@@ -6,6 +6,7 @@
 #include "KvToolButtonFactory.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequence>
@@ -59,6 +60,25 @@ KorvaneTitleToolButtonWdg::KorvaneTitleToolButtonWdg(QWidget *parent)
                                                             m_message, m_messageInfo, m_moreEffects, m_skin})
         layout->addWidget(button);
     setHasNewMessage(false);
+}
+
+void KorvaneTitleToolButtonWdg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void KorvaneTitleToolButtonWdg::retranslate()
+{
+    KvToolButtonFactory::setToolTip(m_creative, tr("Get Creative"));
+    KvToolButtonFactory::setToolTip(m_support, tr("Support Center"));
+    KvToolButtonFactory::setToolTip(m_cloud, tr("Cloud Management"));
+    KvToolButtonFactory::setToolTip(m_moreEffects, tr("Download more effects from Korvane Effects Store."));
+    KvToolButtonFactory::setToolTip(m_message, tr("Message Center"));
+    KvToolButtonFactory::setToolTip(m_messageInfo, tr("Message Center"));
+    KvToolButtonFactory::setToolTip(m_skin, tr("Change Skin"));
+    updateSaveToolTip();
 }
 
 void KorvaneTitleToolButtonWdg::updateSaveToolTip()

@@ -32,7 +32,12 @@ public:
     // 1), or back to still.
     void updateCreativeBtn(bool shinning);
 
+protected:
+    // A new catalogue: the tool tips follow.
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void updateSaveToolTip();
 
     QToolButton *m_cloud = nullptr;

@@ -75,13 +75,14 @@ private slots:
         QVERIFY(runSteps(install, project,
                          {"text KorvaneMenuBar_File", "grab " + dark, "action 211", "wait 300",
                           "press Down FSettingGeneralPanel_Language", "wait 300", "text KorvaneMenuBar_File",
-                          "text KorvaneMenuBar_Help", "text FSettingDialog_Cancel",
+                          "text KorvaneMenuBar_Help", "text Korvane_LoginAccount", "text FSettingDialog_Cancel",
                           "press Up FSettingGeneralPanel_Theme", "wait 300", "text FSettingGeneralPanel_Theme",
                           "click FSettingDialog_Ok", "wait 300", "grab " + light},
                          1));
         const QString first = install.log();
         QCOMPARE(textsRead(first, "KorvaneMenuBar_File"), (QStringList{"File", "Datei"}));
         QCOMPARE(textsRead(first, "KorvaneMenuBar_Help"), QStringList{"Hilfe"});
+        QCOMPARE(textsRead(first, "Korvane_LoginAccount"), QStringList{"Anmelden"});
         QCOMPARE(textsRead(first, "FSettingDialog_Cancel"), QStringList{"ABBRECHEN"});
         QCOMPARE(textsRead(first, "FSettingGeneralPanel_Theme"), QStringList{"Heller Modus"});
         const int darkLightness = lightness(dark);
