@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ccache pkg-config
   qtbase5-dev qtbase5-dev-tools
+  qttools5-dev qttools5-dev-tools
   libqt5svg5
   libquazip1-qt5-dev
   libspdlog-dev
@@ -16,6 +17,7 @@ packages=(
   fonts-dejavu-core
   procps
   python3
+  curl
 )
 
 missing=()

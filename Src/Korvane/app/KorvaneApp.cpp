@@ -16,6 +16,7 @@
 #include "FStartUpGraphs.h"
 #include "FStartUpTaskCreator.h"
 #include "FStartUpTasks.h"
+#include "FAppearance.h"
 #include "FSystemMonitorThread.h"
 #include "FTerminationSignals.h"
 #include "FWebHelperReaper.h"
@@ -176,6 +177,8 @@ bool KorvaneApp::init()
     KvNetwork::GetNetManager();
     initMainAppFlag();
     FApplication::init();
+    // The first windows come up in the stored language and theme.
+    FAppearance::applyStored();
 
     KvUnmonitoredEventHelper *unmonitored = KvUnmonitoredEventHelper::instance();
     KvAppStuckMonitoring *monitoring = KvAppStuckMonitoring::instance();

@@ -3,7 +3,7 @@
 #include "FAccountSession.h"
 #include "FCBSUpdater.h"
 #include "FCreativeHelperLink.h"
-#include "FEffectInstallerCommunicatorHelper.h"
+#include "FEffectStoreOpener.h"
 #include "FForwardedOpenHandler.h"
 #include "FKorvaneIniSettings.h"
 #include "FLowMemorySwitch.h"
@@ -37,7 +37,6 @@
 #include "KvConfig.h"
 #include "KvEventTrackingProxy.h"
 #include "KvLocale.h"
-#include "KvStockyardUrlHelper.h"
 #include "KvProjectSuffixHelper.h"
 #include "KvTrackEvents.h"
 #include "KvUtility.h"
@@ -53,8 +52,6 @@ namespace {
 constexpr int kInstantModeUrlType = 25;
 // Value handed to the upgrade module when the user asks for an update.
 constexpr int kUserAskedUpdate = 2;
-// The web-address request of the effect store page.
-constexpr int kStorePageRequest = 2;
 
 } // namespace
 
@@ -549,22 +546,7 @@ void KorvanePageMgr::slotVendaraEffect()
 {
     if (!FPageNotices::ensureOnline(currentPageWidget()))
         return;
-    FEffectInstallerCommunicatorHelper *store = FEffectInstallerCommunicatorHelper::instance();
-    // A store that starts now is told the interface language as well.
-    const bool wasRunning = store->isStoreRunning();
-    FCBSUpdater *updater = createCBSUpdater(this);
-    connect(updater, &FCBSUpdater::sigTargetUrlFinished, this,
-            [updater, wasRunning](int, bool succeed, const QString &targetUrl) {
-                KV_LOG_INFO("FCBSUpdater::VendaraEffectsPageUrl Success=%s, url=%s", succeed ? "true" : "false",
-                            KV_CSTR(targetUrl));
-                QStringList contents{succeed ? targetUrl : KvStockyardUrlHelper::downloadPage()};
-                if (!wasRunning)
-                    contents << QString::number(KvLocale::instance()->languageType());
-                FEffectInstallerCommunicatorHelper::instance()->sendCommand(QString(KvCommand::EffectstoreReopen),
-                                                                            contents);
-                updater->deleteLater();
-            });
-    updater->requestTargetUrl(kStorePageRequest, QStringLiteral("EffectStorePage"));
+    FEffectStoreOpener::open(this);
 }
 
 void KorvanePageMgr::slotExportTimeline(int exportType, int exportMode)

@@ -168,6 +168,8 @@ void TestKorvaneMenuBar::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     IKvAppInfo::getInstance()->setValue(KvAppInfoId::RenderDir, m_dir.filePath("render"));
+    FPerformanceSettings &performance = KvAppSettings::GetInstance()->GetSettings().GetPerformanceSettings();
+    performance.SetPreviewRenderFilesFolder(m_dir.filePath("render"));
     FProjectDocProxy *docs = FProjectDocProxy::instance();
     docs->init();
     docs->setCloseDecisionProvider([](const QString &) { return FProjectDocProxy::CloseDecision::Discard; });

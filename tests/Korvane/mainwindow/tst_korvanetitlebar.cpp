@@ -1,3 +1,4 @@
+#include "KvAppSettings.h"
 #include "FLoginAccountBtn.h"
 #include "FProjectDocProxy.h"
 #include "IKvAppInfo.h"
@@ -87,6 +88,8 @@ void TestKorvaneTitleBar::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     IKvAppInfo::getInstance()->setValue(KvAppInfoId::RenderDir, m_dir.filePath("render"));
+    FPerformanceSettings &performance = KvAppSettings::GetInstance()->GetSettings().GetPerformanceSettings();
+    performance.SetPreviewRenderFilesFolder(m_dir.filePath("render"));
     FProjectDocProxy *docs = FProjectDocProxy::instance();
     docs->init();
     docs->setCloseDecisionProvider([](const QString &) { return FProjectDocProxy::CloseDecision::Discard; });

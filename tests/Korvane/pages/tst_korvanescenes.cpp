@@ -105,6 +105,9 @@ void TestKorvaneScenes::initTestCase()
     IKvAppInfo *info = IKvAppInfo::getInstance();
     info->setValue(KvAppInfoId::RenderDir, m_dir.filePath("render"));
     info->setValue(KvAppInfoId::MediaProxyDir, m_dir.filePath("proxy"));
+    FPerformanceSettings &performance = KvAppSettings::GetInstance()->GetSettings().GetPerformanceSettings();
+    performance.SetPreviewRenderFilesFolder(m_dir.filePath("render"));
+    performance.SetProxyFileFolder(m_dir.filePath("proxy"));
     info->setValue(KvAppInfoId::ProjectTemplateDir, m_dir.filePath("templates"));
     FProjectDocProxy::instance()->init();
     FProjectDocProxy::instance()->setCloseDecisionProvider([this](const QString &) { return m_decision; });

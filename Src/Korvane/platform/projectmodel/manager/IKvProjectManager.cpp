@@ -4,6 +4,7 @@
 #include "KvEffectPackLibrary.h"
 
 #include "IKvAppInfo.h"
+#include "KvAppSettings.h"
 #include "IKvBaseLog.h"
 #include "IKvProjectManagerEventObserver.h"
 #include "KvAutoBackupWriter.h"
@@ -402,8 +403,20 @@ public:
     KvMediaEditor *mediaEditor() const override { return services()->editor; }
     KvProjectPlayer *player() const override { return services()->player; }
 
-    QString renderFolder() const override { return projectFolderBelow(KvAppInfoId::RenderDir); }
-    QString proxyFolder() const override { return projectFolderBelow(KvAppInfoId::MediaProxyDir); }
+    // Both follow the folders of the performance preferences, so that a
+    // moved proxy or render folder is where the project's files go next.
+    QString renderFolder() const override
+    {
+        return projectFolderIn(preferredBase(
+            KvAppSettings::GetInstance()->GetSettings().GetPerformanceSettings().GetPreviewRenderFilesFolder(),
+            KvAppInfoId::RenderDir));
+    }
+    QString proxyFolder() const override
+    {
+        return projectFolderIn(preferredBase(
+            KvAppSettings::GetInstance()->GetSettings().GetPerformanceSettings().GetProxyFileFolder(),
+            KvAppInfoId::MediaProxyDir));
+    }
     bool clearRenderFiles() override { return removeFolder(renderFolder(), "render files"); }
     bool clearProxyFiles() override { return removeFolder(proxyFolder(), "proxy files"); }
 
@@ -449,11 +462,15 @@ private:
         m_services->timeline->setProject(project, project ? undoRedoService() : nullptr);
     }
 
-    QString projectFolderBelow(int appInfoId) const
+    static QString preferredBase(const QString &chosen, int appInfoId)
+    {
+        return chosen.isEmpty() ? IKvAppInfo::getInstance()->getString(appInfoId) : chosen;
+    }
+
+    QString projectFolderIn(const QString &base) const
     {
         if (!m_project)
             return QString();
-        const QString base = IKvAppInfo::getInstance()->getString(appInfoId);
         if (base.isEmpty())
             return QString();
         const QString path = m_project->filePath();
