@@ -1,4 +1,5 @@
 #include "FSettingGeneralPanel.h"
+#include "FSettingPanelWidgets.h"
 
 #include "FAppearance.h"
 #include "FTranslations.h"
@@ -102,14 +103,6 @@ QString wrapped(const QString &text, const QFontMetrics &metrics, int width)
     return result + line;
 }
 
-QLabel *sectionTitle(QWidget *parent, const char *objectName)
-{
-    auto *title = new QLabel(parent);
-    title->setObjectName(QLatin1String(objectName));
-    title->setProperty("sectionTitle", true);
-    return title;
-}
-
 } // namespace
 
 FSettingGeneralPanel::FSettingGeneralPanel(QWidget *parent, KvUIView *parentView)
@@ -124,7 +117,7 @@ FSettingGeneralPanel::~FSettingGeneralPanel() = default;
 
 void FSettingGeneralPanel::buildUi()
 {
-    m_interfaceTitle = sectionTitle(this, "FSettingGeneralPanel_InterfaceTitle");
+    m_interfaceTitle = FSettingPanelWidgets::sectionTitle(this, QStringLiteral("FSettingGeneralPanel_InterfaceTitle"));
     m_languageLabel = new QLabel(this);
     m_language = new QComboBox(this);
     m_language->setObjectName(QStringLiteral("FSettingGeneralPanel_Language"));
@@ -138,7 +131,7 @@ void FSettingGeneralPanel::buildUi()
     m_theme->setObjectName(QStringLiteral("FSettingGeneralPanel_Theme"));
     fillCombo(m_theme, kThemeItems);
 
-    m_miscTitle = sectionTitle(this, "FSettingGeneralPanel_MiscTitle");
+    m_miscTitle = FSettingPanelWidgets::sectionTitle(this, QStringLiteral("FSettingGeneralPanel_MiscTitle"));
     m_updateLabel = new QLabel(this);
     m_update = new QComboBox(this);
     m_update->setObjectName(QStringLiteral("FSettingGeneralPanel_CheckUpdate"));
@@ -158,7 +151,7 @@ void FSettingGeneralPanel::buildUi()
     m_launchVelloq = new QCheckBox(this);
     m_launchVelloq->setObjectName(QStringLiteral("FSettingGeneralPanel_LaunchVelloq"));
 
-    m_improveTitle = sectionTitle(this, "FSettingGeneralPanel_ImproveTitle");
+    m_improveTitle = FSettingPanelWidgets::sectionTitle(this, QStringLiteral("FSettingGeneralPanel_ImproveTitle"));
     m_dataCollect = new QCheckBox(this);
     m_dataCollect->setObjectName(QStringLiteral("FSettingGeneralPanel_DataCollect"));
     m_improveText = new QLabel(this);
@@ -178,7 +171,14 @@ void FSettingGeneralPanel::buildUi()
     grid->setVerticalSpacing(4);
     grid->setColumnStretch(0, 1);
     int row = 0;
-    grid->addWidget(m_interfaceTitle, row++, 0, 1, 2);
+    // A section starts with its title and the line under it, as on the other pages.
+    const auto addSection = [&](QLabel *title, const QString &name) {
+        if (row > 0)
+            grid->setRowMinimumHeight(row++, 8);
+        grid->addWidget(title, row++, 0, 1, 2);
+        grid->addWidget(FSettingPanelWidgets::separatorLine(this, name), row++, 0, 1, 2);
+    };
+    addSection(m_interfaceTitle, QStringLiteral("FSettingGeneralPanel_InterfaceLine"));
     const auto addRow = [&](QLabel *label, QWidget *control) {
         label->setBuddy(control);
         grid->addWidget(label, row, 0, Qt::AlignVCenter);
@@ -191,18 +191,18 @@ void FSettingGeneralPanel::buildUi()
     };
     addRow(m_languageLabel, m_language);
     addRow(m_themeLabel, m_theme);
-    grid->addWidget(m_miscTitle, row++, 0, 1, 2);
+    addSection(m_miscTitle, QStringLiteral("FSettingGeneralPanel_MiscLine"));
     addRow(m_updateLabel, m_update);
     addRow(m_resetLabel, m_reset);
     addCheckRow(m_messageLabel, m_dontShowMessage);
     addCheckRow(m_projectLibraryLabel, m_showProjectLibrary);
     addCheckRow(m_launchLabel, m_launchVelloq);
+    addSection(m_improveTitle, QStringLiteral("FSettingGeneralPanel_ImproveLine"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 12, 24, 8);
     layout->setSpacing(6);
     layout->addLayout(grid);
-    layout->addWidget(m_improveTitle);
     layout->addWidget(m_dataCollect);
     layout->addWidget(m_improveText);
     layout->addWidget(m_privacyLink);
