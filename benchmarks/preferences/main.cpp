@@ -24,6 +24,8 @@
 #include "KvProjectAspectRatioType.h"
 #include "KvSkin.h"
 
+#include "BenchPaintProbe.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -37,39 +39,12 @@
 
 namespace {
 
-// Calls `done` once the watched widget has finished its next paint: a zero
-// timer posted from the paint event runs once that paint and its flush are done.
-class PaintProbe : public QObject
-{
-public:
-    explicit PaintProbe(QWidget *watched) { watched->installEventFilter(this); }
-    void expect(std::function<void()> done) { m_done = std::move(done); }
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && m_done) {
-            QTimer::singleShot(0, this, m_done);
-            m_done = nullptr;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_done;
-};
-
-void wait(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 // Milliseconds from `change` to the end of the next paint of `watched` after
 // `ready` holds.
 double timeToRepaint(QWidget *watched, const std::function<void()> &change, const std::function<bool()> &ready)
 {
     QElapsedTimer clock;
-    PaintProbe probe(watched);
+    BenchPaintProbe probe(watched);
     qint64 end = -1;
     clock.start();
     change();
@@ -106,7 +81,7 @@ int main(int argc, char *argv[])
     KorvaneMainForm *form = scene->mainForm();
     form->resize(1280, 720);
     form->show();
-    wait(500);
+    benchWait(500);
 
     // The dialog as the menu opens it, up to its first paint.
     QElapsedTimer clock;
@@ -114,7 +89,7 @@ int main(int argc, char *argv[])
     auto *dialog = new FSettingDialog(form);
     const qint64 built = clock.nsecsElapsed();
     FSettingDialogPrivate *shown = dialog->dialog();
-    PaintProbe dialogProbe(shown);
+    BenchPaintProbe dialogProbe(shown);
     qint64 firstPaint = -1;
     dialogProbe.expect([&] { firstPaint = clock.nsecsElapsed(); });
     shown->show();
@@ -122,7 +97,7 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     shown->hide();
     delete dialog;
-    wait(200);
+    benchWait(200);
 
     QMenu *fileMenu = form->findChild<QMenu *>(QStringLiteral("KorvaneMenuBar_File"));
     if (!fileMenu) {
@@ -136,12 +111,12 @@ int main(int argc, char *argv[])
         language = std::max(language, timeToRepaint(
                                           window, [&] { FAppearance::applyLanguage(step.first); },
                                           [&] { return fileMenu->title() == step.second; }));
-        wait(200);
+        benchWait(200);
     }
     double theme = 0;
     for (int next : {int(ThemeLight), int(ThemeDark)}) {
         theme = std::max(theme, timeToRepaint(window, [&] { FAppearance::applyTheme(next); }, [] { return true; }));
-        wait(200);
+        benchWait(200);
     }
 
     std::printf("{\"dialog_built_ms\": %.1f, \"dialog_first_paint_ms\": %.1f, \"language_ms\": %.1f, \"theme_ms\": %.1f}\n", built / 1e6,

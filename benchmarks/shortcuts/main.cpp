@@ -19,6 +19,8 @@
 #include "IKvShortcutEditManager.h"
 #include "KvSkin.h"
 
+#include "BenchPaintProbe.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -30,40 +32,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-
-namespace {
-
-// Calls `done` once the watched widget has finished its next paint: a zero
-// timer posted from the paint event runs once that paint and its flush are done.
-class PaintProbe : public QObject
-{
-public:
-    explicit PaintProbe(QWidget *watched)
-    {
-        watched->installEventFilter(this);
-    }
-    void expect(std::function<void()> done) { m_done = std::move(done); }
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && m_done) {
-            QTimer::singleShot(0, this, m_done);
-            m_done = nullptr;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_done;
-};
-
-void wait(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -81,7 +49,7 @@ int main(int argc, char *argv[])
     QWidget mainWindow;
     mainWindow.resize(1280, 720);
     mainWindow.show();
-    wait(500);
+    benchWait(500);
 
     if (parser.isSet(shotOption)) {
         static FShortcutSettingDialog dialog(&mainWindow);
@@ -92,7 +60,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     auto *dialog = new FShortcutSettingDialog(&mainWindow);
-    PaintProbe probe(dialog->listWidget()->viewport());
+    BenchPaintProbe probe(dialog->listWidget()->viewport());
     qint64 firstPaint = -1;
     probe.expect([&] { firstPaint = clock.nsecsElapsed(); });
     dialog->show();
@@ -107,7 +75,7 @@ int main(int argc, char *argv[])
     while (dialog->itemWidgetCount() < dialog->listedCommands().size())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const qint64 filled = clock.nsecsElapsed();
-    wait(100);
+    benchWait(100);
 
     // A keystroke changes the field and the list (or its empty view); the
     // window paints every changed widget in one pass, so the end of the
@@ -117,7 +85,7 @@ int main(int argc, char *argv[])
     const QString text = parser.value(textOption);
     QVector<double> keystrokes;
     auto type = [&](int key, const QString &character) {
-        PaintProbe searchProbe(search);
+        BenchPaintProbe searchProbe(search);
         qint64 end = -1;
         searchProbe.expect([&] { end = clock.nsecsElapsed(); });
         const qint64 start = clock.nsecsElapsed();
@@ -128,7 +96,7 @@ int main(int argc, char *argv[])
         while (end < 0)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         keystrokes << (end - start) / 1e6;
-        wait(20);
+        benchWait(20);
     };
     for (const QChar character : text)
         type(character.unicode() < 128 ? int(character.toUpper().unicode()) : int(Qt::Key_unknown), QString(character));
