@@ -68,6 +68,7 @@ int main(int argc, char *argv[])
     IKvAppInfo::getInstance()->setValue(KvAppInfoId::MediaProxyDir, dir.filePath("proxy"));
     FMessageDialog::setAnswerer([](FMessageDialog &) { return int(FMessageDialog::Ok); });
     KvConfig::Instance()->SetCreativeHintFirstTimeShowed(true);
+    IKvProjectManager::getInstance(); // the document service builds on it
     FProjectDocProxy::instance()->init();
     FProjectDocProxy::instance()->newProject(KvProjectAspectRatio_16_9);
     FAppearance::applyStored();
