@@ -21,21 +21,28 @@ constexpr qint64 kMaxTipFileSize = 1024 * 1024;
 
 // QDomDocument expands internal entities without bound, so a tip file may
 // not declare any: a document type declaration is refused before parsing.
-bool declaresDocumentType(const QByteArray &xml)
+// The scan's reader is stricter than QDomDocument's (XML 1.1, an unknown
+// encoding): a prolog it cannot read is refused as well, or a declaration
+// behind it would reach QDomDocument unseen.
+enum class Prolog { Plain, DocumentType, Unreadable };
+
+Prolog scanProlog(const QByteArray &xml, QString *error)
 {
     QXmlStreamReader scan(xml);
     while (!scan.atEnd()) {
         switch (scan.readNext()) {
         case QXmlStreamReader::DTD:
-            return true;
+            return Prolog::DocumentType;
         case QXmlStreamReader::StartElement:
+            return Prolog::Plain;
         case QXmlStreamReader::Invalid:
-            return false;
+            *error = scan.errorString();
+            return Prolog::Unreadable;
         default:
             break;
         }
     }
-    return false;
+    return Prolog::Plain;
 }
 
 } // namespace
@@ -159,8 +166,16 @@ QList<FStartTip> FStartTipLoader::readTips(const QString &tipFile, const QString
         KV_LOG_ERROR("%s refused: larger than %lld bytes", KV_CSTR(tipFile), kMaxTipFileSize);
         return {};
     }
-    if (declaresDocumentType(xml)) {
+    QString prologError;
+    switch (scanProlog(xml, &prologError)) {
+    case Prolog::Plain:
+        break;
+    case Prolog::DocumentType:
         KV_LOG_ERROR("%s refused: it declares a document type (entities are not accepted)", KV_CSTR(tipFile));
+        return {};
+    case Prolog::Unreadable:
+        KV_LOG_ERROR("%s refused: its prolog cannot be checked for a document type (%s)", KV_CSTR(tipFile),
+                     KV_CSTR(prologError));
         return {};
     }
     QDomDocument document;

@@ -117,6 +117,10 @@ bool KvBackupNote::write(const QString &notePath, const QString &backupPath, QSt
     // Keys someone else keeps in the note survive; a broken note is replaced.
     QJsonObject note = readObject(notePath, &result);
     note.insert(entryKey(), backupPath);
+    // Written indented, deeply nested keys of others can grow past what a
+    // reader accepts; the entry must read back, so they give way.
+    if (QJsonDocument(note).toJson(QJsonDocument::Indented).size() > kMaxSize)
+        note = QJsonObject{{entryKey(), backupPath}};
     return writeObject(notePath, note, error);
 }
 

@@ -38,8 +38,9 @@ public:
     // `backupPath` is set only on Ok. Logs nothing: a missing note is normal
     // and the caller decides how loud a broken one is.
     static ReadResult read(const QString &notePath, QString *backupPath);
-    // Sets the entry, keeping the note's other keys; atomic (the old note
-    // stays whole when the write fails).
+    // Sets the entry, keeping the note's other keys unless they would make
+    // the note too large to read; atomic (the old note stays whole when the
+    // write fails).
     static bool write(const QString &notePath, const QString &backupPath, QString *error = nullptr);
     // Removes the entry when it names a file whose name begins with
     // `namePrefix` (any file when empty). True when no such entry is left.
