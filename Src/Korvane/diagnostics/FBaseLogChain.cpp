@@ -1,12 +1,11 @@
 #include "FBaseLogChain.h"
 
 #include "FLogRetrieval.h"
+#include "FLogServiceAnswer.h"
 #include "IKvAppInfo.h"
 #include "IKvBaseLog.h"
 #include "KvHttpClient.h"
 
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QNetworkRequest>
 
 FBaseLogChain::FBaseLogChain(FLogRetrieval *owner, const QString &name)
@@ -28,24 +27,18 @@ void FBaseLogChain::ChianRequest()
 
 bool FBaseLogChain::requestResultParse(QString result)
 {
-    m_result = QJsonObject();
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(result.toUtf8(), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        const QString message = error.error != QJsonParseError::NoError ? error.errorString()
-                                                                         : QStringLiteral("not a JSON object");
-        KV_LOG_INFO("Json parse error:%s", KV_CSTR(message));
+    QString why;
+    switch (FLogServiceAnswer::parse(result.toUtf8(), &m_result, &why)) {
+    case FLogServiceAnswer::Result::Ok:
+        return true;
+    case FLogServiceAnswer::Result::NotAnObject:
+        KV_LOG_INFO("Json parse error:%s", KV_CSTR(why));
         return false;
-    }
-    const QJsonObject object = document.object();
-    const QJsonValue code = object.value(QStringLiteral("code"));
-    // An integer 0; "0" as text or 0.5 is not.
-    if (!code.isDouble() || code.toDouble() != 0.0) {
+    case FLogServiceAnswer::Result::BadCode:
         KV_LOG_INFO("Json code parse error:");
         return false;
     }
-    m_result = object;
-    return true;
+    return false;
 }
 
 void FBaseLogChain::moveOn()

@@ -1,5 +1,6 @@
 #include "FLogRequestChains.h"
 
+#include "FLogServiceAnswer.h"
 #include "IKvBaseLog.h"
 #include "KvAppInfoId.h"
 #include "KvHttpClient.h"
@@ -62,9 +63,8 @@ void FUserAccessTokenChain::ChianRequest()
         return;
     }
     KV_LOG_INFO("UserAccessToken result %s", response.constData());
-    const QString token = requestResultParse(QString::fromUtf8(response))
-                              ? result().value(QStringLiteral("data")).toObject().value(QStringLiteral("access_token")).toString()
-                              : QString();
+    const QString token =
+        requestResultParse(QString::fromUtf8(response)) ? FLogServiceAnswer::accessToken(result()) : QString();
     if (token.isEmpty()) {
         KV_LOG_ERROR("access token parse error");
         return;
@@ -187,23 +187,6 @@ void FOssCredentialChain::ChianRequest()
         KV_LOG_ERROR("OssCredential failed");
         return;
     }
-    const QJsonObject data = result().value(QStringLiteral("data")).toObject();
-    const QJsonObject params = data.value(QStringLiteral("params")).toObject();
-    auto text = [&params](const char *key) { return params.value(QLatin1String(key)).toString(); };
-    FOssCredential &credential = m_context->credential;
-    credential.path = data.value(QStringLiteral("path")).toString();
-    credential.region = text("region");
-    credential.accessKeySecret = text("access_key_secret");
-    credential.accessKeyId = text("access_key_id");
-    credential.bucketName = text("bucket_name");
-    credential.securityToken = text("security_token");
-    credential.bucketEndpoint = text("bucket_endpoint");
-    credential.callback = QJsonObject{{QStringLiteral("callbackUrl"), text("callback_url")},
-                                      {QStringLiteral("callbackHost"), text("callback_host")},
-                                      {QStringLiteral("callbackBody"), text("callback_body")},
-                                      {QStringLiteral("callbackBodyType"), text("callback_body_type")}};
-    credential.callbackVar = QJsonObject{{QStringLiteral("region"), credential.region},
-                                         {QStringLiteral("action"), QStringLiteral("PutObject")},
-                                         {QStringLiteral("expire"), QStringLiteral("0")}};
+    m_context->credential = FLogServiceAnswer::credential(result());
     moveOn();
 }
