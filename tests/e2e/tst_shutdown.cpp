@@ -44,13 +44,22 @@ private slots:
     void orderlyOnSigterm_data()
     {
         QTest::addColumn<int>("signalNumber");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGINT") << int(SIGINT);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
+        // Steps run in the editing window first, and the dialog they leave open.
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << QString() << QString();
+        QTest::newRow("SIGINT") << int(SIGINT) << QString() << QString();
+        QTest::newRow("SIGHUP") << int(SIGHUP) << QString() << QString();
+        QTest::newRow("SIGTERM over the preferences") << int(SIGTERM) << "action 211\n" << "dialog FSettingDialog";
+        // Without a program to open folders, the log folder entry alerts.
+        QTest::newRow("SIGTERM over an alert")
+            << int(SIGTERM) << "menu KorvaneMenuBar_Help\nwait 100\naction 205\n" << "KorvaneMenuBar_OpenFailed";
     }
     void orderlyOnSigterm()
     {
         QFETCH(int, signalNumber);
+        QFETCH(QString, steps);
+        QFETCH(QString, dialog);
         E2eInstallation install;
         // Lines of other programs in the shared launcher file must survive.
         const QString configure = install.root() + "/Configure.ini";
@@ -59,8 +68,20 @@ private slots:
         seed.write("; shared with the launcher\n[Launcher]\nchannel=stable\n\n[Other]\nkey=value\n");
         seed.close();
 
-        QProcess *editor = install.start();
+        QStringList arguments;
+        QProcessEnvironment env;
+        if (!steps.isEmpty()) {
+            const QString project = install.homeDir() + "/Videos/Open.kvproj";
+            QVERIFY(e2eWriteFile(project, e2eEmptyProject("Open")));
+            QVERIFY(e2eWriteFile(install.homeDir() + "/dialog.steps", steps.toUtf8()));
+            env.insert("KORVANE_UI_SCRIPT", install.homeDir() + "/dialog.steps");
+            env.insert("PATH", install.root() + "/no-tools");
+            arguments << project;
+        }
+        QProcess *editor = install.start(arguments, env);
         QVERIFY2(install.waitForLog("Splash: 100 / 100"), qPrintable(install.log()));
+        if (!dialog.isEmpty())
+            QVERIFY2(install.waitForLog(dialog), qPrintable(install.log()));
         QVERIFY(crashFlag(install));
         e2eSignal(editor, signalNumber);
         e2eSignal(editor, signalNumber); // a second one changes nothing

@@ -1,10 +1,11 @@
 // Stand-in of the event tracker. Started by the editor's event tracking
-// proxy with a channel back; logs to standard error and to Log/Brenlow.log
-// in its folder, where every command it receives is written. Ends on
+// proxy with a channel back; logs to standard error and to Brenlow.log
+// in the log folder, where every command it receives is written. Ends on
 // GACMD_EXIT_REQUEST or when the editor's channel is lost; exit status 2
 // when it was not started by the editor.
 #include "FTrackerCommands.h"
 #include "IKvBaseLog.h"
+#include "KvPaths.h"
 #include "KvHelperChannel.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    GetGlobalLogInstance()->open(QCoreApplication::applicationDirPath() + QStringLiteral("/Log"),
+    GetGlobalLogInstance()->open(KvPaths::logDir(),
                                  QStringLiteral("Brenlow"));
     int status = 2;
     {

@@ -1,10 +1,11 @@
 // Stand-in of the web helper. Started by the editor's IPC server, which gives
 // it its socket and token in the environment (KvIPCProtocol.h); renders each
 // page the editor asks for in a window of its own and ends when the editor's
-// channel is lost. It logs to standard error and to Log/Tavrin.log in its
+// channel is lost. It logs to standard error and to Tavrin.log in the log
 // folder. Exit status 2 when it was not started by the editor.
 #include "FTavrinPageHost.h"
 #include "IKvBaseLog.h"
+#include "KvPaths.h"
 #include "KvIPCClient.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Pages come and go; only the editor ends the helper.
     app.setQuitOnLastWindowClosed(false);
-    GetGlobalLogInstance()->open(QCoreApplication::applicationDirPath() + QStringLiteral("/Log"),
+    GetGlobalLogInstance()->open(KvPaths::logDir(),
                                  QStringLiteral("Tavrin"));
 
     KvIPCClient client;

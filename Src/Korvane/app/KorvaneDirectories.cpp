@@ -4,6 +4,7 @@
 #include "IKvRegistryInfo.h"
 #include "KvAppInfoId.h"
 #include "KvDir.h"
+#include "KvPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,7 +68,6 @@ struct OwnEntry
 };
 const OwnEntry kOwnValues[] = {
     {KvAppInfoId::ShippedConfigRoot, Base::Install, ""},
-    {KvAppInfoId::LogDir, Base::Install, "Log"},
     {KvAppInfoId::CloudResourceDir, Base::ProgramData, "CloudResource"},
     {KvAppInfoId::EngineCacheDir, Base::ProgramData, "Cache"},
     {KvAppInfoId::DefaultProjectDir, Base::Documents, "Projects"},
@@ -125,6 +125,8 @@ void publish(const QString &installDir, const QString &programDataDir, const QSt
     IKvAppInfo *info = IKvAppInfo::getInstance();
     for (const OwnEntry &entry : kOwnValues)
         info->setValue(entry.id, join(baseDir(entry.base), entry.relative));
+    // Beside the installation unless this user cannot write there.
+    info->setValue(KvAppInfoId::LogDir, KvPaths::installStateDir(installDir) + QStringLiteral("/Log"));
     for (const DirEntry &entry : kDirectories) {
         if (!entry.relative) {
             info->setValue(entry.id, registryPath());

@@ -6,6 +6,7 @@
 #include "IKvBaseLog.h"
 #include "KvAppInfoId.h"
 #include "KvConfig.h"
+#include "KvPaths.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -30,7 +31,7 @@ QString FLogRetrieval::logDirectory() const
     if (!m_logDirectory.isEmpty())
         return m_logDirectory;
     const QString configured = IKvAppInfo::getInstance()->getString(KvAppInfoId::LogDir);
-    return configured.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/Log") : configured;
+    return configured.isEmpty() ? KvPaths::logDir() : configured;
 }
 
 bool FLogRetrieval::isStopped() const

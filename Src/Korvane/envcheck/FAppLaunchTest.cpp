@@ -9,6 +9,7 @@
 #include "KvAppInfoId.h"
 #include "KvAppSettings.h"
 #include "KvConfig.h"
+#include "KvPaths.h"
 #include "KvUtility.h"
 #include "StartupTimingTracker.h"
 
@@ -22,6 +23,7 @@ using namespace FLaunchTestRules;
 FAppLaunchTest::FAppLaunchTest(const QString &appDir, QObject *parent)
     : QObject(parent)
     , m_appDir(appDir)
+    , m_stateDir(KvPaths::installStateDir(appDir))
 {
     FOpenClDeviceList::installAsDeviceSource(m_appDir);
 }
@@ -47,7 +49,7 @@ QString FAppLaunchTest::programPath(const QString &program) const
 
 bool FAppLaunchTest::needTest() const
 {
-    if (QFileInfo::exists(m_appDir + kCheckedMarker)) {
+    if (QFileInfo::exists(m_stateDir + kCheckedMarker)) {
         KV_LOG_INFO("skip launch test");
         return false;
     }
@@ -69,7 +71,7 @@ AppTestResult FAppLaunchTest::start()
         return m_result;
     }
 
-    const QString marker = m_appDir + kCheckedMarker;
+    const QString marker = m_stateDir + kCheckedMarker;
     QDir().mkpath(QFileInfo(marker).absolutePath());
     QFile file(marker);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -117,7 +119,7 @@ QString FAppLaunchTest::systemMemorySizeText()
 
 bool FAppLaunchTest::isBelowRequirement() const
 {
-    if (QFileInfo::exists(m_appDir + kRequirementsMarker))
+    if (QFileInfo::exists(m_stateDir + kRequirementsMarker))
         return false;
     const QString text = m_memorySizeSource ? m_memorySizeSource() : systemMemorySizeText();
     const bool below = isMemoryBelowRequirement(text);
@@ -191,7 +193,7 @@ int FAppLaunchTest::openClCheckProcess(int index, const QStringList &arguments)
 bool FAppLaunchTest::runPressureTest(int index, const QStringList &arguments)
 {
     FChildProcess process(programPath(kPressureTest),
-                          arguments.isEmpty() ? pressureTestArguments(m_appDir, index) : arguments);
+                          arguments.isEmpty() ? pressureTestArguments(m_appDir, m_stateDir, index) : arguments);
     process.setStopFlag(&m_stopping);
     KV_LOG_INFO("wait for gpu pressure test ..., gpu index: %d", index);
     const FChildProcess::Result result = process.run(kPressureTestTimeoutMs);

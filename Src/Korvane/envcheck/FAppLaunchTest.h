@@ -97,6 +97,8 @@ private:
     void switchToSafeModeForGood();
 
     const QString m_appDir;
+    // Where the markers and results go: m_appDir unless it cannot be written.
+    const QString m_stateDir;
     std::atomic<bool> m_cancel{false};
     // Raised when the object goes away: running programs are ended.
     std::atomic<bool> m_stopping{false};

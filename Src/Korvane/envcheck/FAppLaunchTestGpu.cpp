@@ -68,7 +68,7 @@ bool FAppLaunchTest::gpuPressureTest(const QString &resultFile, int index, bool 
         }
     }
     // A passing test writes its own entry.
-    if (runPressureTest(index, pressureTestArguments(m_appDir, index)))
+    if (runPressureTest(index, pressureTestArguments(m_appDir, m_stateDir, index)))
         return true;
     cache.markFailed(key);
     return false;
@@ -118,7 +118,7 @@ bool FAppLaunchTest::pressureTestProcess(bool needCheckOcl, bool useCache, bool 
                 KV_LOG_INFO("user canceled PressureTest");
                 return false;
             }
-            if (!gpuPressureTest(m_appDir + kResultCache, index, useCache))
+            if (!gpuPressureTest(m_stateDir + kResultCache, index, useCache))
                 ++failures;
         }
         if (failures < pressureList.size()) {
@@ -140,7 +140,7 @@ AppTestResult FAppLaunchTest::loadCache()
     KvConfig *config = KvConfig::Instance();
     FPerformanceSettings &performance = performanceSettings();
     if (config->IsAppCrashed()) {
-        result.gpuCrashClass = gpuCrashClass(m_appDir + kGpuExceptionLog);
+        result.gpuCrashClass = gpuCrashClass(m_stateDir + kGpuExceptionLog);
         KV_LOG_INFO("the previous run did not shut down in order, GPU crash class %d", result.gpuCrashClass);
         if (result.gpuCrashClass == 2) {
             // The GPU itself failed last time: no GPU this run.
@@ -152,14 +152,14 @@ AppTestResult FAppLaunchTest::loadCache()
     }
     // Cleared again by an orderly shutdown.
     config->SetAppCrashed(true);
-    QFile::remove(m_appDir + kAppCrashFile);
+    QFile::remove(m_stateDir + kAppCrashFile);
 
     performance.InitGpuDeviceList();
     KV_LOG_INFO("Load gpu pressure test cache, needCheckOcl = %d, forceCheckOcl = %d", needCheckOcl, 0);
     const bool ok = pressureTestProcess(needCheckOcl, true, false, result.driverUpdateNoticeWanted);
     FGpuTestResultEvent(ok).sendEvent();
     if (ok) {
-        performance.InitGpuTestInfos(FGpuTestCache(m_appDir + kResultCache).results());
+        performance.InitGpuTestInfos(FGpuTestCache(m_stateDir + kResultCache).results());
         if (!performance.GetUserChangedGPUState()) {
             setSafeMode(!performance.GetCBSGpuSwitch());
             KvAppSettings::Save();

@@ -76,16 +76,17 @@ QStringList openClCheckArguments(const QString &blackList, const QString &whiteL
             QStringLiteral("--recheck"),   QString::number(recheck)};
 }
 
-QStringList pressureTestArguments(const QString &appDir, int index)
+QStringList pressureTestArguments(const QString &appDir, const QString &stateDir, int index)
 {
     const auto native = [&appDir](const QString &file) { return QDir::toNativeSeparators(appDir + file); };
+    const auto output = [&stateDir](const QString &file) { return QDir::toNativeSeparators(stateDir + file); };
     const QString size4kWidth = QStringLiteral("3840");
     const QString size4kHeight = QStringLiteral("2160");
     return {QStringLiteral("--gpu"),
             QString::number(index),
             QStringLiteral("--result"),
             QStringLiteral("20"),
-            native(kResultCache),
+            output(kResultCache),
             QStringLiteral("1"),
             QStringLiteral("--memio"),
             size4kWidth,
@@ -97,7 +98,7 @@ QStringList pressureTestArguments(const QString &appDir, int index)
             size4kHeight,
             QStringLiteral("25.0"),
             QStringLiteral("--encode"),
-            native(kEncodeTarget),
+            output(kEncodeTarget),
             QStringLiteral("1920"),
             QStringLiteral("1080"),
             QStringLiteral("MP4 "),

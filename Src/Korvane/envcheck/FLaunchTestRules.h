@@ -9,7 +9,9 @@
 // reports. Pure functions, any thread.
 namespace FLaunchTestRules {
 
-// Files below the application directory.
+// Files below the application directory; the markers, the crash file, the
+// GPU exception log and the results may live below the installation's state
+// folder instead (KvPaths::installStateDir).
 inline const QString kCheckedMarker = QStringLiteral("/configs/launchTest.ini");
 inline const QString kRequirementsMarker = QStringLiteral("/SysRequirementsChecked.ini");
 inline const QString kAppCrashFile = QStringLiteral("/App_Crash.ini");
@@ -68,7 +70,8 @@ int gpuCrashClass(const QString &logPath);
 QStringList openClCheckArguments(const QString &blackList, const QString &whiteList, int index,
                                  const QString &resultDir, int recheck);
 // The pressure test of GPU `index` with the test media of `appDir`.
-QStringList pressureTestArguments(const QString &appDir, int index);
+// `appDir` holds the test media, the results and the encoded file go to `stateDir`.
+QStringList pressureTestArguments(const QString &appDir, const QString &stateDir, int index);
 // The algorithm self-test of one check type, run in the application directory.
 QString algorithmTestProgram();
 QStringList algorithmTestArguments(int checkType);

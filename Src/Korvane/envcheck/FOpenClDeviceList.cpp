@@ -3,6 +3,7 @@
 #include "FChildProcess.h"
 #include "FLaunchTestRules.h"
 #include "IKvBaseLog.h"
+#include "KvPaths.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -119,7 +120,7 @@ QByteArray FOpenClDeviceList::fingerprint(const QString &appDir)
 
 QVector<GpuDevice> FOpenClDeviceList::query(const QString &appDir)
 {
-    const QString cachePath = appDir + QLatin1String(kCacheFile);
+    const QString cachePath = KvPaths::installStateDir(appDir) + QLatin1String(kCacheFile);
     const QByteArray print = fingerprint(appDir);
     QVector<GpuDevice> devices;
     if (readCache(cachePath, print, &devices)) {

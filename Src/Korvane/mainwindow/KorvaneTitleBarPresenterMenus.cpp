@@ -22,13 +22,13 @@
 #include "KvCustomProductInfo.h"
 #include "KvDataMessage.h"
 #include "KvDesktopService.h"
+#include "KvPaths.h"
 #include "KvEditingMessageId.h"
 #include "KvExportMode.h"
 #include "KvMainFormMessageId.h"
 #include "KvMediaLibraryPresenter.h"
 #include "KvMessage.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QUrl>
 #include <QVariantMap>
@@ -69,7 +69,7 @@ int exportIndexOf(int actionId, bool &remember)
 
 QString KorvaneTitleBarPresenter::logFolderPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Log");
+    return KvPaths::logDir();
 }
 
 bool KorvaneTitleBarPresenter::isProjectOpen() const

@@ -10,6 +10,7 @@
 #include "KorvaneScene.h"
 #include "KvCheck.h"
 #include "KvIniWriter.h"
+#include "KvPaths.h"
 #include "TemplateModeScene.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,12 @@ bool FPageLeaveSteps::requestClose(KorvanePageMgr &mgr)
 
 void FPageLeaveSteps::tellLauncherToWait()
 {
-    const QString configure = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../Configure.ini"));
+    // One folder above the installation; an installation this user cannot
+    // write keeps it in its state folder instead.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString stateDir = KvPaths::installStateDir();
+    const QString configure = stateDir == appDir ? QDir::cleanPath(appDir + QStringLiteral("/../Configure.ini"))
+                                                 : stateDir + QStringLiteral("/Configure.ini");
     QString error;
     if (!KvIniWriter::writePrivateProfileString(QStringLiteral("Launcher"), QStringLiteral("wait_for_last_program_exit"),
                                                 QStringLiteral("1"), configure, &error))

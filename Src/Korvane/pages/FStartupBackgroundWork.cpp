@@ -9,6 +9,7 @@
 #include "KvCommunicatorCommands.h"
 #include "KvConfig.h"
 #include "KvEventTrackingProxy.h"
+#include "KvPaths.h"
 #include "StartupTimingTracker.h"
 
 #include <QCoreApplication>
@@ -74,7 +75,7 @@ void FStartupBackgroundWork::runJob(HwInfoHelper *hwInfo, const std::function<vo
     KV_LOG_INFO("GACMD_TRACK_SERVER_PID:%lld,", pid);
     tracking->command(KvCommand::TrackServerPid, {QString::number(pid)});
 
-    const QString crashMarker = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kCrashMarkerName;
+    const QString crashMarker = KvPaths::installStateDir() + QLatin1Char('/') + kCrashMarkerName;
     if (QFile::exists(crashMarker)) {
         if (!QFile::remove(crashMarker))
             KV_LOG_ERROR("cannot remove %s", KV_CSTR(crashMarker));

@@ -8,8 +8,8 @@
 #include "KvAppSettings.h"
 #include "KvConfig.h"
 #include "KvDesktopService.h"
+#include "KvPaths.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
 
@@ -36,7 +36,7 @@ void FEnvNoticeSteps::showRequirementQuestion()
 
 void FEnvNoticeSteps::showRequirementInformation()
 {
-    showRequirementInformation(QCoreApplication::applicationDirPath());
+    showRequirementInformation(KvPaths::installStateDir());
 }
 
 void FEnvNoticeSteps::showRequirementInformation(const QString &applicationDir)

@@ -161,7 +161,7 @@ private slots:
                                  .join('|')));
         QVERIFY(test.gpuPressureTest(dir + "/out.json", 0, false));
         QCOMPARE(m_install->calls("Dunsker.exe"),
-                 QStringList(FLaunchTestRules::pressureTestArguments(dir, 0).join('|')));
+                 QStringList(FLaunchTestRules::pressureTestArguments(dir, dir, 0).join('|')));
     }
 
     // The list is taken again only when what it depends on changed.
@@ -317,8 +317,8 @@ private slots:
         QCOMPARE(result.gpuCrashClass, -1);
         QCOMPARE(gpuChecks(*m_install).size(), 3);
         QCOMPARE(m_install->calls("Dunsker.exe"),
-                 QStringList({FLaunchTestRules::pressureTestArguments(m_install->dir(), 0).join('|'),
-                              FLaunchTestRules::pressureTestArguments(m_install->dir(), 1).join('|')}));
+                 QStringList({FLaunchTestRules::pressureTestArguments(m_install->dir(), m_install->dir(), 0).join('|'),
+                              FLaunchTestRules::pressureTestArguments(m_install->dir(), m_install->dir(), 1).join('|')}));
         QCOMPARE(m_install->calls("Pelmonde.exe"), QStringList("check"));
         QCOMPARE(m_install->calls("Carvoth.exe").size(), 2);
         KvConfig *config = KvConfig::Instance();

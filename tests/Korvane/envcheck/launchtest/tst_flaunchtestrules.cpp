@@ -118,10 +118,11 @@ private slots:
         QCOMPARE(openClCheckArguments("/k/opencl_black_list.xml", "/k/opencl_white_list.xml", 2, "/cfg/gpu", 1),
                  QStringList({"--blacklist", "/k/opencl_black_list.xml", "--whitelist", "/k/opencl_white_list.xml",
                               "--gpu", "2", "--result", "/cfg/gpu", "--recheck", "1"}));
-        QCOMPARE(pressureTestArguments("/opt/k", 1),
-                 QStringList({"--gpu", "1", "--result", "20", "/opt/k/out.json", "1", "--memio", "3840", "2160",
+        // Results and the encoded file go to the state folder, media come from the installation.
+        QCOMPARE(pressureTestArguments("/opt/k", "/st", 1),
+                 QStringList({"--gpu", "1", "--result", "20", "/st/out.json", "1", "--memio", "3840", "2160",
                               "--decode", "file://opt/k/4KvideoforGPUtest1.mp4", "0", "3840", "2160", "25.0",
-                              "--encode", "/opt/k/output.mp4", "1920", "1080", "MP4 ", "H264", "24", "1", "15000",
+                              "--encode", "/st/output.mp4", "1920", "1080", "MP4 ", "H264", "24", "1", "15000",
                               "--transform", "3840", "2160", "0.25", "0.25", "50", "50", "45", "--image",
                               "file://opt/k/6KpictureforGPUtest1.jpg", "--resize", "3840", "2160", "1", "2"}));
         QCOMPARE(algorithmTestProgram(), QString("./Carvoth.exe"));

@@ -211,10 +211,10 @@ QString FApplication::logName() const
 
 bool FApplication::initAppLog()
 {
-    const bool opened = GetGlobalLogInstance()->open(QDir(appPath()).filePath(QStringLiteral("Log")), logName());
+    const bool opened = GetGlobalLogInstance()->open(KvPaths::logDir(), logName());
     g_previousHandler = qInstallMessageHandler(forwardQtMessage);
     if (!opened)
-        KV_LOG_ERROR("cannot open the log file under %s", KV_CSTR(appPath()));
+        KV_LOG_ERROR("cannot open the log file under %s", KV_CSTR(KvPaths::logDir()));
     return opened;
 }
 

@@ -3,6 +3,7 @@
 #include "IKvBaseLog.h"
 #include "KvCommunicatorServer.h"
 #include "KvLazySingleton.h"
+#include "KvPaths.h"
 #include "KvTrackEvent.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,7 @@ bool KvEventTrackingProxy::isInitialized() const
 
 QString KvEventTrackingProxy::eventFile() const
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Log/tracking.jsonl"));
+    return KvPaths::logDir() + QStringLiteral("/tracking.jsonl");
 }
 
 void KvTrackEvent::sendEvent() const

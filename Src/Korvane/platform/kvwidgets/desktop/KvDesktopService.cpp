@@ -3,6 +3,8 @@
 #include "IKvBaseLog.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 
@@ -21,7 +23,13 @@ bool KvDesktopService::openURL(const QUrl &url)
         return false;
     }
     const Opener &opener = testOpener();
-    const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+    bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+    if (!opened && !opener) {
+        // A platform without desktop services (offscreen, minimal) can still
+        // hand the address to the desktop's own opener.
+        const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        opened = !xdgOpen.isEmpty() && QProcess::startDetached(xdgOpen, {url.toString(QUrl::FullyEncoded)});
+    }
     if (!opened)
         KV_LOG_INFO("no program opened %s", KV_CSTR(url.toDisplayString()));
     return opened;
