@@ -89,6 +89,10 @@ private slots:
             m_editor->kill();
             m_editor->waitForFinished(3000);
         }
+        if (m_xvfb.state() != QProcess::NotRunning) {
+            m_xvfb.terminate();
+            m_xvfb.waitForFinished(3000);
+        }
     }
 
     // Every program and resource of the build's installation folder is
@@ -172,6 +176,12 @@ private slots:
         const QString firstPage = m_install.root() + "/first-page";
         QProcessEnvironment env = m_install.environment();
         env.insert("KORVANE_FIRST_PAGE_FILE", firstPage);
+        // On an X server of its own where Xvfb is there, as on a desktop.
+        const QString display = startXvfb();
+        if (!display.isEmpty()) {
+            env.insert("QT_QPA_PLATFORM", "xcb");
+            env.insert("DISPLAY", display);
+        }
         m_editor = std::make_unique<QProcess>();
         m_editor->setProcessEnvironment(env);
         m_editor->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -280,6 +290,26 @@ private slots:
     }
 
 private:
+    // A private X server's display (":N"), or empty without Xvfb.
+    QString startXvfb()
+    {
+        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+        if (xvfb.isEmpty())
+            return {};
+        // -displayfd 1: Xvfb picks a free display and prints its number.
+        m_xvfb.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+        if (!m_xvfb.waitForStarted(5000))
+            return {};
+        QByteArray number;
+        QElapsedTimer timer;
+        timer.start();
+        while (!number.contains('\n') && timer.elapsed() < 10000) {
+            m_xvfb.waitForReadyRead(100);
+            number += m_xvfb.readAllStandardOutput();
+        }
+        return number.contains('\n') ? ":" + QString::fromLatin1(number.trimmed()) : QString();
+    }
+
     // The installed desktop entry and MIME package in the private
     // XDG_DATA_HOME, with their databases built as the package manager
     // builds them for the system's.
@@ -310,6 +340,7 @@ private:
 
     InstalledEditor m_install;
     std::unique_ptr<QProcess> m_editor;
+    QProcess m_xvfb;
     bool m_desktopReady = false;
     QString m_desktopSkip;
 };

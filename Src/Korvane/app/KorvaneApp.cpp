@@ -54,6 +54,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QIcon>
 #include <QScreen>
 #include <QSet>
 #include <QThread>
@@ -80,6 +81,9 @@ KorvaneApp::KorvaneApp(int &argc, char **argv)
     qputenv("QT_QPA_DISABLE_ENHANCED_MOUSE", "1");
     setApplicationName(productName());
     setApplicationVersion(kVersion);
+    // What an installation registers with the desktop: its entry and icon.
+    setDesktopFileName(QStringLiteral("korvane"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("korvane")));
     StartupTimingTracker::instance()->start(QStringLiteral("StartUp_Total"));
 }
 
