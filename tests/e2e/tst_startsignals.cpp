@@ -1,4 +1,5 @@
 #include "E2eInstallation.h"
+#include "KvTestXvfb.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -111,26 +112,16 @@ private slots:
     // a dependency of Qt's GUI library and stays).
     void noGlDriverUnderX()
     {
-        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        if (xvfb.isEmpty())
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty())
             QSKIP("Xvfb is not installed");
         QProcess server;
-        // -displayfd 1: Xvfb picks a free display and prints its number.
-        server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x720x24", "-nolisten", "tcp"});
-        QVERIFY(server.waitForStarted(5000));
-        QByteArray number;
-        QElapsedTimer timer;
-        timer.start();
-        while (!number.contains('\n') && timer.elapsed() < 10000) {
-            server.waitForReadyRead(100);
-            number += server.readAllStandardOutput();
-        }
-        QVERIFY2(number.contains('\n'), "Xvfb gave no display number");
+        const QString display = kvStartXvfb(server);
+        QVERIFY2(!display.isEmpty(), "Xvfb gave no display");
 
         E2eInstallation install;
         QProcessEnvironment extra;
         extra.insert("QT_QPA_PLATFORM", "xcb");
-        extra.insert("DISPLAY", ":" + QString::fromLatin1(number.trimmed()));
+        extra.insert("DISPLAY", display);
         QProcess *editor = install.start({}, extra);
         QVERIFY2(install.waitForLog("Splash: 100 / 100"), qPrintable(install.log()));
         QTest::qWait(300);

@@ -1,4 +1,5 @@
 #include "InstalledEditor.h"
+#include "KvTestXvfb.h"
 
 #include <QDirIterator>
 #include <QtTest>
@@ -177,7 +178,7 @@ private slots:
         QProcessEnvironment env = m_install.environment();
         env.insert("KORVANE_FIRST_PAGE_FILE", firstPage);
         // On an X server of its own where Xvfb is there, as on a desktop.
-        const QString display = startXvfb();
+        const QString display = kvStartXvfb(m_xvfb, "1280x800x24");
         if (!display.isEmpty()) {
             env.insert("QT_QPA_PLATFORM", "xcb");
             env.insert("DISPLAY", display);
@@ -290,26 +291,6 @@ private slots:
     }
 
 private:
-    // A private X server's display (":N"), or empty without Xvfb.
-    QString startXvfb()
-    {
-        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        if (xvfb.isEmpty())
-            return {};
-        // -displayfd 1: Xvfb picks a free display and prints its number.
-        m_xvfb.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
-        if (!m_xvfb.waitForStarted(5000))
-            return {};
-        QByteArray number;
-        QElapsedTimer timer;
-        timer.start();
-        while (!number.contains('\n') && timer.elapsed() < 10000) {
-            m_xvfb.waitForReadyRead(100);
-            number += m_xvfb.readAllStandardOutput();
-        }
-        return number.contains('\n') ? ":" + QString::fromLatin1(number.trimmed()) : QString();
-    }
-
     // The installed desktop entry and MIME package in the private
     // XDG_DATA_HOME, with their databases built as the package manager
     // builds them for the system's.
