@@ -4,6 +4,7 @@
 
 #include "FStartTipLoader.h"
 #include "KvBackupNote.h"
+#include "KvIniWriter.h"
 #include "KvTestLog.h"
 
 #include <QDir>
@@ -68,6 +69,20 @@ private slots:
         QString named;
         QCOMPARE(KvBackupNote::resultName(KvBackupNote::read(note, &named)), "ok");
         QCOMPARE(named, backup);
+    }
+
+    // Setting a key twice in a file of any content gives the file of the
+    // first time: no line, and no line ending, changes at the second write.
+    void iniWriterSecondWriteChangesNothing_data() { addInputRows(QStringLiteral("ini_writer")); }
+    void iniWriterSecondWriteChangesNothing()
+    {
+        QFETCH(QString, input);
+        const QString section = QStringLiteral("LogRetrieval");
+        const QString key = QStringLiteral("flashback");
+        const QString value = QStringLiteral("true");
+        const QByteArray once = KvIniWriter::setValue(contents(input), section, key, value);
+        QVERIFY(once.contains("\n[LogRetrieval]") && once.contains("\nflashback=true"));
+        QCOMPARE(KvIniWriter::setValue(once, section, key, value), once);
     }
 };
 

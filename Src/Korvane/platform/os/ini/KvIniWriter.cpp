@@ -35,8 +35,11 @@ QByteArray KvIniWriter::setValue(const QByteArray &text, const QString &section,
         lines = text.split('\n');
     if (text.endsWith('\n'))
         lines.removeLast();
+    // Carriage returns at the end of a line belong to its ending: a stray
+    // one kept as text would be written back as the start of a CRLF and
+    // turn the whole file to CRLF at the next write.
     for (QByteArray &line : lines) {
-        if (line.endsWith('\r'))
+        while (line.endsWith('\r'))
             line.chop(1);
     }
     const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
