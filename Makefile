@@ -3,7 +3,9 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps configure build clean
+PREFIX ?= /usr/local
+
+.PHONY: run test deps configure build install clean
 
 deps:
 	@scripts/install-deps.sh
@@ -19,6 +21,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# A relocatable installation under $(PREFIX) (staged below $(DESTDIR) when set).
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD_DIR)

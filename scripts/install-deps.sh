@@ -18,6 +18,9 @@ packages=(
   procps
   python3
   curl
+  desktop-file-utils xdg-utils libfile-mimeinfo-perl shared-mime-info appstream
+  dpkg-dev lintian file
+  clang libclang-rt-14-dev
 )
 
 missing=()
