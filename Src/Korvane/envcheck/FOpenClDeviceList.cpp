@@ -29,9 +29,12 @@ const char *const kSteeringVariables[] = {"OCL_ICD_VENDORS", "OCL_ICD_FILENAMES"
                                           "KORVANE_CHECK_ACCEPT_CPU_DEVICE", "LD_LIBRARY_PATH"};
 const char *const kLibraryDirs[] = {"/usr/lib/x86_64-linux-gnu", "/usr/lib64", "/usr/lib", "/usr/local/lib"};
 
-void addFile(QCryptographicHash &hash, const QFileInfo &info)
+// A file's identity: where it is (unless only its contents matter), its size
+// and modification time.
+void addFile(QCryptographicHash &hash, const QFileInfo &info, bool withPath = true)
 {
-    hash.addData(info.absoluteFilePath().toUtf8());
+    if (withPath)
+        hash.addData(info.absoluteFilePath().toUtf8());
     hash.addData(QByteArray::number(info.exists() ? info.size() : -1));
     hash.addData(QByteArray::number(info.exists() ? info.lastModified().toMSecsSinceEpoch() : -1));
 }
@@ -108,7 +111,9 @@ void writeCache(const QString &path, const QByteArray &fingerprint, const QVecto
 QByteArray FOpenClDeviceList::fingerprint(const QString &appDir)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    addFile(hash, QFileInfo(appDir + QLatin1Char('/') + FLaunchTestRules::kOpenClCheck));
+    // The same check program answers the same wherever the installation was
+    // moved or copied to.
+    addFile(hash, QFileInfo(appDir + QLatin1Char('/') + FLaunchTestRules::kOpenClCheck), false);
     for (const char *variable : kSteeringVariables) {
         hash.addData(variable);
         hash.addData(qgetenv(variable));

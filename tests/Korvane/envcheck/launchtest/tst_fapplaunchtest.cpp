@@ -20,6 +20,7 @@
 #include <QtTest/qtestspontaneevent.h>
 
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -170,6 +171,7 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("listings");
         QTest::newRow("nothing changed") << "" << 1;
+        QTest::newRow("installation copied elsewhere") << "copied" << 1;
         QTest::newRow("check program replaced") << "program" << 2;
         QTest::newRow("driver variable set") << "variable" << 2;
         QTest::newRow("kept list corrupt") << "corrupt" << 2;
@@ -196,7 +198,14 @@ private slots:
             qputenv("KORVANE_CHECK_ACCEPT_CPU_DEVICE", "1");
         else if (change == "corrupt")
             writeAll(dir + FOpenClDeviceList::kCacheFile, "{\"fingerprint\": ");
-        const QStringList second = names(FOpenClDeviceList::query(dir));
+        QTemporaryDir copy;
+        if (change == "copied") {
+            // The same program (a hard link keeps its time) and the kept list.
+            QVERIFY(::link(QFile::encodeName(dir + "/Faldric.exe").constData(),
+                           QFile::encodeName(copy.path() + "/Faldric.exe").constData()) == 0);
+            writeAll(copy.path() + FOpenClDeviceList::kCacheFile, readAll(dir + FOpenClDeviceList::kCacheFile));
+        }
+        const QStringList second = names(FOpenClDeviceList::query(change == "copied" ? copy.path() : dir));
         qunsetenv("KORVANE_CHECK_ACCEPT_CPU_DEVICE");
         QCOMPARE(second, first);
         QCOMPARE(first, change == "fails" ? QStringList() : QStringList({"GPU A=100", "GPU B=200"}));
