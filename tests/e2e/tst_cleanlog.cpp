@@ -4,32 +4,6 @@
 
 #include <csignal>
 
-namespace {
-
-void writeProject(const QString &path, const QString &name)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral(R"({"format":"korvane-project","version":1,"name":"%1","type":0,
-                   "settings":{"width":1920,"height":1080,"frameRate":30},
-                   "media":[],"clips":[],"effects":[]})")
-                   .arg(name)
-                   .toUtf8());
-}
-
-QStringList errorLines(const QString &log)
-{
-    QStringList errors;
-    for (const QString &line : log.split(QLatin1Char('\n'))) {
-        if (line.contains(QLatin1String("[E]")))
-            errors << line;
-    }
-    return errors;
-}
-
-} // namespace
-
 // A normal run writes no error line: an error in the log must mean that
 // something went wrong, or users learn to ignore it.
 class TestCleanLog : public QObject
@@ -51,8 +25,8 @@ private slots:
         QVERIFY(install.isValid());
         const QString first = install.homeDir() + "/Videos/First.kvproj";
         const QString second = install.homeDir() + "/Videos/Second.kvproj";
-        writeProject(first, "First");
-        writeProject(second, "Second");
+        QVERIFY(e2eWriteFile(first, e2eEmptyProject("First")));
+        QVERIFY(e2eWriteFile(second, e2eEmptyProject("Second")));
 
         QProcess *editor = install.start(withProject ? QStringList{first} : QStringList{});
         QVERIFY2(install.waitForLog("Splash: 100 / 100"), qPrintable(install.log()));
@@ -71,7 +45,7 @@ private slots:
         QCOMPARE(editor->exitCode(), 0);
         QVERIFY(install.waitForLog("runFinished End"));
 
-        const QStringList errors = errorLines(install.log());
+        const QStringList errors = install.log().split(QLatin1Char('\n')).filter(QLatin1String("[E]"));
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
     }
 };

@@ -79,11 +79,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(bin + "/Log"));
         // The launch test ran once and remembers it in the state folder.
         QVERIFY(QFileInfo::exists(stateDir + "/configs/launchTest.ini"));
-        QStringList errors;
-        for (const QString &line : log.split('\n')) {
-            if (line.contains("[E]"))
-                errors << line;
-        }
+        const QStringList errors = log.split('\n').filter("[E]");
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
 
         QFile openedFile(opened);
